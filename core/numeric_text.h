@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// How field texts and numbers meet. The decimal point is always ".", whatever
+// the process locale: nothing here calls a locale-dependent function.
+namespace mostaric {
+
+enum class FixedPattern {
+    ThreeDecimals,  // "0.000": kg of sugar, litres of wine
+    TwoDecimals,    // "0.00": grams and millilitres of additives
+};
+
+// The guards' test: true only for the text of length 0 (blanks are not empty).
+bool IsEmptyText(std::string_view text);
+
+// Reads an optional "-", then digits with at most one ".", at least one digit.
+// Anything else, and a value beyond the double range, gives nothing.
+std::optional<double> ReadNumber(std::string_view text);
+
+// The value rounded to 3 or 2 decimals: no grouping, no exponent, no "+".
+std::string FormatFixed(double value, FixedPattern pattern);
+
+// Shortest plain text for list entries and start texts: "17", "0.62", "1.1".
+std::string NumberText(double value);
+
+}  // namespace mostaric

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace mostaric::test {
+
+// Runs one Qt Test class on the offscreen platform. A modal dialog that opens
+// while a test runs would wait for a click forever: it is closed at once and
+// the run fails instead of hanging.
+template <typename TestClass>
+int runUiTest(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+
+    bool modalSeen = false;
+    QTimer modalWatch;
+    QObject::connect(&modalWatch, &QTimer::timeout, [&modalSeen] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            std::fprintf(stderr, "FAIL: a modal dialog opened: %s\n",
+                         qPrintable(modal->windowTitle()));
+            modalSeen = true;
+            modal->close();
+        }
+    });
+    modalWatch.start(50);
+
+    TestClass test;
+    const int failures = QTest::qExec(&test, argc, argv);
+    return failures + (modalSeen ? 1 : 0);
+}
+
+}  // namespace mostaric::test
