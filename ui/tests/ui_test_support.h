@@ -18,7 +18,6 @@ int runUiTest(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
 
     bool modalSeen = false;
     QTimer modalWatch;
