@@ -1,0 +1,94 @@
+#include "core/numeric_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace mostaric {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// An optional "-", then digits and at most one ".", with at least one digit.
+bool isNumberText(std::string_view text)
+{
+    if (!text.empty() && text.front() == '-')
+        text.remove_prefix(1);
+    int digits = 0;
+    int points = 0;
+    for (const char c : text) {
+        if (isDigit(c))
+            ++digits;
+        else if (c == '.')
+            ++points;
+        else
+            return false;
+    }
+    return digits > 0 && points <= 1;
+}
+
+bool hasNonZeroIntegerPart(std::string_view text)
+{
+    const auto digits = text.substr(0, text.find('.'));
+    return digits.find_first_of("123456789") != std::string_view::npos;
+}
+
+int decimalsOf(FixedPattern pattern)
+{
+    return pattern == FixedPattern::ThreeDecimals ? 3 : 2;
+}
+
+// Fixed notation of the largest double has 309 digits before the point.
+constexpr std::size_t kFixedBufferSize = 400;
+
+}  // namespace
+
+bool IsEmptyText(std::string_view text) { return text.empty(); }
+
+std::optional<double> ReadNumber(std::string_view text)
+{
+    if (!isNumberText(text))
+        return std::nullopt;
+    const char* const end = text.data() + text.size();
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec == std::errc::result_out_of_range) {
+        // Too small to tell from zero is still a number; too large is not.
+        if (hasNonZeroIntegerPart(text))
+            return std::nullopt;
+        return text.front() == '-' ? -0.0 : 0.0;
+    }
+    if (ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+std::string FormatFixed(double value, FixedPattern pattern)
+{
+    std::array<char, kFixedBufferSize> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                         value, std::chars_format::fixed, decimalsOf(pattern));
+    if (ec != std::errc())
+        return {};
+    std::string text(buffer.data(), end);
+    // A negative value that rounds to zero reads back as zero; write it as such.
+    if (text.front() == '-' && text.find_first_of("123456789") == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
+std::string NumberText(double value)
+{
+    constexpr int kSignificantDigits = 15;
+    std::array<char, kFixedBufferSize> buffer{};
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
+    auto result = std::to_chars(first, last, value, std::chars_format::general, kSignificantDigits);
+    if (std::find(first, result.ptr, 'e') != result.ptr)
+        result = std::to_chars(first, last, value, std::chars_format::fixed);
+    return std::string(first, result.ptr);
+}
+
+}  // namespace mostaric
