@@ -1,0 +1,21 @@
+# MOSTARIC_FUZZ builds the libFuzzer target in fuzz/. It needs Clang: configure
+# a build directory of its own, e.g.
+#   CXX=clang++ cmake -S . -B build-fuzz -DMOSTARIC_FUZZ=ON -DMOSTARIC_BUILD_UI=OFF
+# Every target of that directory gets coverage instrumentation and the address
+# and undefined-behaviour checks, so the fuzzer sees inside the core library.
+option(MOSTARIC_FUZZ "Build the libFuzzer target (Clang only)" OFF)
+
+set(MOSTARIC_FUZZ_ENABLED OFF)
+if(MOSTARIC_FUZZ)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    set(MOSTARIC_FUZZ_ENABLED ON)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+    if(NOT MOSTARIC_SANITIZE)
+      add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined
+                          -fno-omit-frame-pointer)
+      add_link_options(-fsanitize=address,undefined)
+    endif()
+  else()
+    message(WARNING "MOSTARIC_FUZZ needs Clang (CXX=clang++); the fuzzer is not built")
+  endif()
+endif()
