@@ -1,0 +1,136 @@
+#include "ui/application.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "ui/app_icon.h"
+#include "ui/explanation_window.h"
+#include "ui/fonts.h"
+#include "ui/main_window.h"
+
+namespace mostaric::ui {
+namespace {
+
+// Places a window that has not been shown yet in the middle of its screen's
+// free area.
+void centreOnScreen(QWidget& window)
+{
+    QScreen* screen = window.screen();
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                           screen->availableGeometry()));
+}
+
+}  // namespace
+
+void prepareApplication(QApplication& app)
+{
+    registerFontSubstitutes();
+    app.setApplicationName(QStringLiteral("Mostaric"));
+    app.setApplicationVersion(QStringLiteral("1.00"));
+    app.setWindowIcon(appIcon());
+}
+
+Application::Application(BrowserLauncher launcher)
+    : m_launcher(launcher ? std::move(launcher) : BrowserLauncher(&openInSystemBrowser))
+{
+    m_mainWindow = new MainWindow;  // runs onMainWindowLoad
+    connect(m_mainWindow, &MainWindow::explanationRequested, this, &Application::showExplanation);
+    connect(m_mainWindow, &MainWindow::webLinkRequested, this, &Application::openForum);
+    connect(m_mainWindow, &MainWindow::exitRequested, this, &Application::exit);
+}
+
+Application::~Application()
+{
+    delete m_explanationWindow.data();
+    delete m_mainWindow.data();
+}
+
+void Application::start()
+{
+    if (m_ended || m_mainWindow == nullptr)
+        return;
+    centreOnScreen(*m_mainWindow);
+    m_mainWindow->show();
+    m_mainWindow->raise();
+    m_mainWindow->activateWindow();
+    if (auto* first = m_mainWindow->findChild<QWidget*>(QStringLiteral("s3")))
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+MainWindow& Application::mainWindow()
+{
+    Q_ASSERT(m_mainWindow != nullptr);
+    return *m_mainWindow;
+}
+
+QWidget* Application::explanationWindow() const { return m_explanationWindow.data(); }
+
+void Application::showExplanation()
+{
+    if (m_ended || m_mainWindow == nullptr)
+        return;
+    m_mainWindow->hide();
+    if (m_explanationWindow == nullptr) {
+        m_explanationWindow = new ExplanationWindow;
+        connect(m_explanationWindow, &ExplanationWindow::backRequested, this,
+                &Application::showMainWindow);
+        // It centres itself on its first showing and keeps its place after.
+    }
+    m_explanationWindow->show();
+    m_explanationWindow->raise();
+    m_explanationWindow->activateWindow();
+}
+
+void Application::showMainWindow()
+{
+    if (m_ended || m_mainWindow == nullptr)
+        return;
+    if (m_explanationWindow != nullptr)
+        m_explanationWindow->hide();
+    m_mainWindow->show();  // where it was: hiding keeps the position
+    m_mainWindow->raise();
+    m_mainWindow->activateWindow();
+}
+
+void Application::openForum()
+{
+    if (m_ended || m_mainWindow == nullptr)
+        return;
+    const QUrl url = forumUrl();
+    if (!m_launcher(url)) {
+        auto* button = m_mainWindow->findChild<QPushButton*>(QStringLiteral("Command1"));
+        m_mainWindow->showNote(
+            button,
+            QStringLiteral("未能打开浏览器。论坛网址：%1").arg(forumAddress()));
+    }
+}
+
+void Application::exit()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    // Hide both windows at once, without further events, and let the event
+    // loop destroy them once this handler (a click inside the main window)
+    // has returned.
+    for (QWidget* window : {static_cast<QWidget*>(m_explanationWindow.data()),
+                            static_cast<QWidget*>(m_mainWindow.data())}) {
+        if (window == nullptr)
+            continue;
+        window->disconnect(this);
+        window->hide();
+        window->deleteLater();
+    }
+    Q_EMIT ended();
+    QCoreApplication::exit(0);
+}
+
+}  // namespace mostaric::ui

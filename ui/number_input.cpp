@@ -1,0 +1,177 @@
+#include "ui/number_input.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include <cstdint>
+
+#include "core/key_filter.h"
+
+namespace mostaric::ui {
+namespace {
+
+// The core's rule for one code; true when the code passes unchanged.
+bool passes(int code)
+{
+    auto keyCode = static_cast<std::int16_t>(code);
+    mostaric::onNumericKeyPress(keyCode);
+    return keyCode != 0;
+}
+
+constexpr int kBackspace = 8;
+
+}  // namespace
+
+bool passesNumericKeyFilter(const QString& text)
+{
+    for (const QChar unit : text) {
+        if (!passes(unit.unicode()))
+            return false;
+    }
+    return true;
+}
+
+QString filterTypedText(const QString& text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar unit : text) {
+        if (unit.unicode() != kBackspace && passes(unit.unicode()))
+            kept.append(unit);
+    }
+    return kept;
+}
+
+NumberInput::NumberInput(QWidget* parent) : QLineEdit(parent)
+{
+    // A number needs no input method: the keys reach the field as typed, and
+    // a Chinese input method does not compose into it.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setInputMethodHints(Qt::ImhFormattedNumbersOnly | Qt::ImhNoPredictiveText);
+    setAcceptDrops(false);
+}
+
+std::optional<std::int16_t> NumberInput::typedCharacterCode(const QKeyEvent& event)
+{
+    const int key = event.key();
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    const bool altOrMeta = modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier);
+
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return std::nullopt;  // moves the focus; never reaches a key-press handler
+    if (control && !altOrMeta) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            return static_cast<std::int16_t>(key - Qt::Key_A + 1);  // Ctrl+C 3, Ctrl+V 22, Ctrl+X 24
+        if (key == Qt::Key_Backspace)
+            return std::int16_t{127};
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return std::int16_t{10};
+        return std::nullopt;  // Ctrl+arrows, Ctrl+Home, Ctrl+Insert...: type nothing
+    }
+    if (key == Qt::Key_Backspace)
+        return std::int16_t{kBackspace};
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return std::int16_t{13};
+    if (key == Qt::Key_Escape)
+        return std::int16_t{27};
+
+    const QString text = event.text();
+    if (text.isEmpty())
+        return std::nullopt;
+    const char16_t first = text.front().unicode();
+    if (text.size() == 1 && (first < 0x20 || first == 0x7f))
+        return std::nullopt;  // Delete and other editing keys that some platforms spell
+    return static_cast<std::int16_t>(first);
+}
+
+void NumberInput::keyPressEvent(QKeyEvent* event)
+{
+    const std::optional<std::int16_t> code = typedCharacterCode(*event);
+    if (!code) {
+        if (event->matches(QKeySequence::Paste)) {  // Shift+Insert and the like
+            pasteFiltered(false);
+            event->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);  // arrows, Home, End, Delete...
+        return;
+    }
+    // A key that types: the typed code, and every further unit a key may
+    // type at once, must pass the key filter.
+    const QString text = event->text();
+    const bool accepted = passes(*code) && (text.size() <= 1 || passesNumericKeyFilter(text));
+    if (!accepted) {
+        event->accept();  // cancelled: text, caret and selection stay
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void NumberInput::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (passesNumericKeyFilter(event->commitString())) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    // Refused whole: keep the composition as it stands, commit nothing.
+    QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+    QLineEdit::inputMethodEvent(&withoutCommit);
+    event->accept();
+}
+
+void NumberInput::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    if (menu == nullptr)
+        return;
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == QLatin1String("edit-paste")) {
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, [this] { pasteFiltered(false); });
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+void NumberInput::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard != nullptr && clipboard->supportsSelection()) {
+        pasteFiltered(true);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void NumberInput::dragEnterEvent(QDragEnterEvent* event) { event->ignore(); }
+
+void NumberInput::dragMoveEvent(QDragMoveEvent* event) { event->ignore(); }
+
+void NumberInput::dropEvent(QDropEvent* event) { event->ignore(); }
+
+void NumberInput::pasteFiltered(bool fromSelection)
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr || isReadOnly())
+        return;
+    const QString typed = filterTypedText(
+        clipboard->text(fromSelection ? QClipboard::Selection : QClipboard::Clipboard));
+    if (!typed.isEmpty())
+        insert(typed);
+}
+
+}  // namespace mostaric::ui

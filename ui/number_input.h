@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class QContextMenuEvent;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QInputMethodEvent;
+class QKeyEvent;
+class QMouseEvent;
+
+namespace mostaric::ui {
+
+// True when every UTF-16 unit of `text` passes the core's key filter
+// (Part 1.8); an empty text passes.
+bool passesNumericKeyFilter(const QString& text);
+
+// The text that typing `text` character by character would leave: every unit
+// the key filter refuses is dropped, and so is backspace (code 8), which only
+// means something as a key.
+QString filterTypedText(const QString& text);
+
+// One of the four number inputs (weit, Tt2, s1, jiaomu1). Every character that
+// a key types goes through the core's onNumericKeyPress first; a refused one is
+// cancelled and leaves text, caret and selection as they were. Keys that type
+// nothing (arrows, Home, End, Delete, with or without Shift) keep their usual
+// effect. The other ways text can arrive are guarded by the same rule: an
+// input-method commit holding a refused character is refused whole, a paste
+// from the context menu, Shift+Insert or the middle mouse button inserts only
+// what typing the same characters would, and drops are refused.
+class NumberInput : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit NumberInput(QWidget* parent = nullptr);
+
+    // The character code a key event types, as a Windows text box hands it
+    // to its key-press handler (a signed 16-bit code), or nothing when the key
+    // types no character. Ctrl+letter types the control code 1..26 (Ctrl+C is
+    // 3, Ctrl+V 22, Ctrl+X 24); Backspace 8, Enter 13, Escape 27.
+    static std::optional<std::int16_t> typedCharacterCode(const QKeyEvent& event);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Inserts at the caret what typing the clipboard's text would leave.
+    void pasteFiltered(bool fromSelection);
+};
+
+}  // namespace mostaric::ui
