@@ -1,0 +1,214 @@
+// The font helpers resolve to installed faces that draw every character of
+// the windows' texts (no boxes), and the program icon is a 96 x 96,
+// 16-colour picture.
+
+#include "ui/app_icon.h"
+#include "ui/explanation_texts.h"
+#include "ui/fonts.h"
+#include "ui/tests/ui_test_support.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGlyphRun>
+#include <QImage>
+#include <QRawFont>
+#include <QSet>
+#include <QTest>
+#include <QTextLayout>
+
+#include <functional>
+
+namespace {
+
+using FontMaker = std::function<QFont(qreal)>;
+
+struct NamedFont {
+    const char* row;
+    const char16_t* family;  // the family the windows name
+    FontMaker make;
+    bool chinese;            // the face itself must hold the CJK glyphs
+};
+
+const NamedFont kFonts[] = {
+    {"songTi", u"宋体", mostaric::ui::songTiFont, true},
+    {"kaiTi", u"楷体_GB2312", mostaric::ui::kaiTiFont, true},
+    {"timesNewRoman", u"Times New Roman", mostaric::ui::timesNewRomanFont, false},
+};
+
+// Characters of the windows' texts, full- and half-width.
+const char16_t kChinese[] = u"葡萄浆说明返回欢迎使用资料来源赤霞珠蛇龙珠巨峰（）：，、！；";
+const char16_t kLatin[] = u"Mostaric V 2.0 Kg g/L %vol 0.62 (PPM) 1000";
+
+// Every glyph Qt lays out for `text` with `font`, after its per-character
+// fallback, exists in the face that draws it: glyph index 0 is the face's
+// "missing" box.
+QStringList missingGlyphs(const QFont& font, const QString& text)
+{
+    QStringList missing;
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    while (layout.createLine().isValid()) {
+    }
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        for (quint32 index : run.glyphIndexes()) {
+            if (index == 0)
+                missing.append(run.rawFont().familyName());
+        }
+    }
+    return missing;
+}
+
+}  // namespace
+
+class TestFontsAndIcon : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        mostaric::ui::registerFontSubstitutes();
+    }
+
+    void registeringTwiceAddsNothing()
+    {
+        QStringList before = QFont::substitutes(QStringLiteral("宋体"));
+        mostaric::ui::registerFontSubstitutes();
+        QCOMPARE(QFont::substitutes(QStringLiteral("宋体")), before);
+        QCOMPARE(before.removeDuplicates(), 0);
+        QVERIFY(before.contains(QStringLiteral("AR PL UMing CN"), Qt::CaseInsensitive));
+        QVERIFY(QFont::substitutes(QStringLiteral("楷体_GB2312"))
+                    .contains(QStringLiteral("AR PL UKai CN"), Qt::CaseInsensitive));
+        QVERIFY(QFont::substitutes(QStringLiteral("Times New Roman"))
+                    .contains(QStringLiteral("Liberation Serif"), Qt::CaseInsensitive));
+    }
+
+    void fonts_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<qreal>("pointSize");
+        for (int i = 0; i < int(std::size(kFonts)); ++i) {
+            for (qreal size : {10.5, 12.0, 15.0}) {
+                QTest::addRow("%s %g pt", kFonts[i].row, size) << i << size;
+            }
+        }
+    }
+
+    // Each helper names the window's family at the given size, regular and
+    // upright, and resolves to an installed face: the family itself or one of
+    // its registered substitutes, never an unrelated fallback.
+    void fonts()
+    {
+        QFETCH(int, index);
+        QFETCH(qreal, pointSize);
+        const NamedFont& named = kFonts[index];
+        const QString family = QString::fromUtf16(named.family);
+        const QFont font = named.make(pointSize);
+
+        QCOMPARE(font.family(), family);
+        QCOMPARE(font.pointSizeF(), pointSize);
+        QCOMPARE(font.weight(), QFont::Normal);
+        QVERIFY(!font.italic());
+        QVERIFY(!font.underline());
+
+        const QFontInfo info(font);
+        QVERIFY2(!info.exactMatch() || info.family() == family,
+                 qPrintable(info.family()));
+        QVERIFY2(QFontDatabase::families().contains(info.family()),
+                 qPrintable(info.family() + QStringLiteral(" is not installed")));
+        QStringList accepted = QFont::substitutes(family);
+        accepted.prepend(family);
+        QVERIFY2(accepted.contains(info.family(), Qt::CaseInsensitive),
+                 qPrintable(family + QStringLiteral(" resolved to ") + info.family()));
+        QVERIFY(!info.italic());
+        QCOMPARE(info.pointSizeF(), pointSize);
+        QVERIFY2(info.weight() <= QFont::Medium && info.weight() >= QFont::Light,
+                 qPrintable(QString::number(info.weight())));
+
+        // The face itself draws the characters it is there for.
+        const QRawFont raw = QRawFont::fromFont(font);
+        QVERIFY(raw.isValid());
+        const QString latin = QString::fromUtf16(kLatin);
+        for (QChar c : latin)
+            QVERIFY2(raw.supportsCharacter(c), qPrintable(QString(c)));
+        if (named.chinese) {
+            const QFontMetrics metrics(font);
+            const QString chinese = QString::fromUtf16(kChinese);
+            for (QChar c : chinese) {
+                QVERIFY2(raw.supportsCharacter(c), qPrintable(info.family() + u' ' + c));
+                QVERIFY2(metrics.inFontUcs4(c.unicode()), qPrintable(QString(c)));
+            }
+        }
+    }
+
+    // No text of any window font shows a box: Chinese through the Times New
+    // Roman substitute falls back to a CJK face.
+    void noBoxes_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("text");
+        for (int i = 0; i < int(std::size(kFonts)); ++i) {
+            QTest::addRow("%s chinese", kFonts[i].row) << i << QString::fromUtf16(kChinese);
+            QTest::addRow("%s latin", kFonts[i].row) << i << QString::fromUtf16(kLatin);
+        }
+        for (const auto& control : mostaric::ui::explanationControls()) {
+            QTest::addRow("songTi %s", control.name)
+                << 0 << mostaric::ui::displayedText(control);
+        }
+    }
+
+    void noBoxes()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, text);
+        const QStringList missing = missingGlyphs(kFonts[index].make(10.5), text);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u',')));
+    }
+
+    void iconIs96By96()
+    {
+        const QIcon icon = mostaric::ui::appIcon();
+        QVERIFY(!icon.isNull());
+        QVERIFY(icon.availableSizes().contains(QSize(96, 96)));
+        QCOMPARE(icon.pixmap(QSize(96, 96)).size(), QSize(96, 96));
+        QCOMPARE(icon.actualSize(QSize(256, 256)), QSize(96, 96));
+        // Decoded once: later calls hand out the same icon.
+        QCOMPARE(mostaric::ui::appIcon().cacheKey(), icon.cacheKey());
+    }
+
+    void iconHas16Colours()
+    {
+        const QImage image =
+            mostaric::ui::appIcon().pixmap(QSize(96, 96)).toImage().convertToFormat(
+                QImage::Format_ARGB32);
+        QSet<QRgb> colours;
+        int transparent = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                if (qAlpha(pixel) == 0) {
+                    ++transparent;
+                    continue;
+                }
+                QCOMPARE(qAlpha(pixel), 255);
+                colours.insert(pixel);
+            }
+        }
+        QVERIFY2(colours.size() <= 15, qPrintable(QString::number(colours.size())));
+        QVERIFY(colours.size() >= 8);
+        // A picture on a transparent background: corners clear, centre drawn.
+        QCOMPARE(qAlpha(image.pixel(0, 95)), 0);
+        QCOMPARE(qAlpha(image.pixel(95, 95)), 0);
+        QCOMPARE(qAlpha(image.pixel(48, 48)), 255);
+        QVERIFY(transparent > 96 * 96 / 5);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    return mostaric::test::runUiTest<TestFontsAndIcon>(argc, argv);
+}
+
+#include "test_fonts_and_icon.moc"
