@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolTip>
 
@@ -245,6 +246,14 @@ void MainWindow::buildControls()
             if (row.kind == Kind::Hidden) {
                 box->setFocusPolicy(Qt::NoFocus);
                 box->setVisible(false);
+            } else {
+                // The same Chinese copy menu as the inputs have.
+                box->setContextMenuPolicy(Qt::CustomContextMenu);
+                connect(box, &QWidget::customContextMenuRequested, box, [box](const QPoint& at) {
+                    QMenu* menu = createEditMenu(*box, [] {});
+                    menu->setAttribute(Qt::WA_DeleteOnClose);
+                    menu->popup(box->mapToGlobal(at));
+                });
             }
             widget = box;
             break;

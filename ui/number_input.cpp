@@ -52,6 +52,43 @@ QString filterTypedText(const QString& text)
     return kept;
 }
 
+QMenu* createEditMenu(QLineEdit& box, const std::function<void()>& paste)
+{
+    auto* menu = new QMenu(&box);
+    QLineEdit* target = &box;
+    const auto add = [menu](const char* name, const QString& text, bool enabled) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        action->setEnabled(enabled);
+        return action;
+    };
+    const bool editable = !box.isReadOnly();
+    const bool selection = box.hasSelectedText();
+    if (editable) {
+        QObject::connect(add("edit-undo", QStringLiteral("撤销(&U)"), box.isUndoAvailable()),
+                         &QAction::triggered, target, &QLineEdit::undo);
+        QObject::connect(add("edit-redo", QStringLiteral("重做(&R)"), box.isRedoAvailable()),
+                         &QAction::triggered, target, &QLineEdit::redo);
+        menu->addSeparator();
+        QObject::connect(add("edit-cut", QStringLiteral("剪切(&T)"), selection),
+                         &QAction::triggered, target, &QLineEdit::cut);
+    }
+    QObject::connect(add("edit-copy", QStringLiteral("复制(&C)"), selection),
+                     &QAction::triggered, target, &QLineEdit::copy);
+    if (editable) {
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        const bool canPaste = clipboard != nullptr && !clipboard->text().isEmpty();
+        QObject::connect(add("edit-paste", QStringLiteral("粘贴(&P)"), canPaste),
+                         &QAction::triggered, target, [paste] { paste(); });
+        QObject::connect(add("edit-delete", QStringLiteral("删除(&D)"), selection),
+                         &QAction::triggered, target, [target] { target->del(); });
+    }
+    menu->addSeparator();
+    QObject::connect(add("select-all", QStringLiteral("全选(&A)"), !box.text().isEmpty()),
+                     &QAction::triggered, target, &QLineEdit::selectAll);
+    return menu;
+}
+
 NumberInput::NumberInput(QWidget* parent) : QLineEdit(parent)
 {
     // A number needs no input method: the keys reach the field as typed, and
@@ -132,15 +169,7 @@ void NumberInput::inputMethodEvent(QInputMethodEvent* event)
 
 void NumberInput::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu* menu = createStandardContextMenu();
-    if (menu == nullptr)
-        return;
-    for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
-            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, [this] { pasteFiltered(false); });
-        }
-    }
+    QMenu* menu = createEditMenu(*this, [this] { pasteFiltered(false); });
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
     event->accept();

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QContextMenuEvent;
@@ -12,6 +13,7 @@ class QDragMoveEvent;
 class QDropEvent;
 class QInputMethodEvent;
 class QKeyEvent;
+class QMenu;
 class QMouseEvent;
 
 namespace mostaric::ui {
@@ -24,6 +26,14 @@ bool passesNumericKeyFilter(const QString& text);
 // the key filter refuses is dropped, and so is backspace (code 8), which only
 // means something as a key.
 QString filterTypedText(const QString& text);
+
+// The context menu of a text box of the main window, in Chinese: undo,
+// redo, cut, copy, paste, delete and select all for an editable box, copy and
+// select all for a read-only one. `paste` does the pasting (a number input
+// filters what it pastes). Its actions are named edit-undo, edit-redo,
+// edit-cut, edit-copy, edit-paste, edit-delete and select-all. The caller
+// owns the menu.
+QMenu* createEditMenu(QLineEdit& box, const std::function<void()>& paste);
 
 // One of the four number inputs (weit, Tt2, s1, jiaomu1). Every character that
 // a key types goes through the core's onNumericKeyPress first; a refused one is
