@@ -1,6 +1,7 @@
 # MOSTARIC_FUZZ builds the libFuzzer target in fuzz/. It needs Clang: configure
 # a build directory of its own, e.g.
-#   CXX=clang++ cmake -S . -B build-fuzz -DMOSTARIC_FUZZ=ON -DMOSTARIC_BUILD_UI=OFF
+#   cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DMOSTARIC_FUZZ=ON \
+#         -DMOSTARIC_BUILD_UI=OFF -DMOSTARIC_BUILD_TESTS=OFF -DMOSTARIC_BUILD_BENCHMARKS=OFF
 # Every target of that directory gets coverage instrumentation and the address
 # and undefined-behaviour checks, so the fuzzer sees inside the core library.
 option(MOSTARIC_FUZZ "Build the libFuzzer target (Clang only)" OFF)
@@ -9,6 +10,8 @@ set(MOSTARIC_FUZZ_ENABLED OFF)
 if(MOSTARIC_FUZZ)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     set(MOSTARIC_FUZZ_ENABLED ON)
+    # The fuzzer's short run is a test even where the other tests are off.
+    enable_testing()
     add_compile_options(-fsanitize=fuzzer-no-link)
     if(NOT MOSTARIC_SANITIZE)
       add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined
