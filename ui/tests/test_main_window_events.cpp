@@ -279,6 +279,9 @@ private Q_SLOTS:
         QVERIFY(m_window->lastNote().contains(caption));
         QVERIFY(m_window->lastNote().contains(s("不是一个数字")));
         QVERIFY(field->toolTip().contains(caption));
+        // Shown at once beside the field, without stopping anything.
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), m_window->lastNote());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(frame->focusPolicy() == Qt::NoFocus);
 

@@ -65,6 +65,8 @@ private Q_SLOTS:
         QCOMPARE(control<QComboBox>(main, QStringLiteral("bizhong"))->count(), 56);
         QVERIFY(program.explanationWindow() == nullptr);
         QCOMPARE(explanationWindowsAlive(), 0);
+        for (QLineEdit* box : main.findChildren<QLineEdit*>())
+            QVERIFY(box->text() != QLatin1String("Text1"));
 
         program.start();
         QVERIFY(QTest::qWaitForWindowActive(&main));
