@@ -1,0 +1,43 @@
+# CPack settings for the Debian package `mostaric`: cpack -G DEB in the build
+# directory. Included by Packaging.cmake.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME mostaric)
+set(CPACK_PACKAGE_VERSION ${MOSTARIC_PACKAGE_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Mostaric developers")
+set(CPACK_PACKAGE_CONTACT "Mostaric maintainers <maintainers@mostaric.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "calculator of sugar, sulfite and yeast for home-made red wine")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://forum.mostaric.example/")
+# CPack puts the summary above this text and indents each of its lines.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+"Mostaric is a small desktop calculator for people who make red wine at
+home from crushed grapes. From a batch's measured specific gravity, grape
+variety and weight it tells the must's sugar content and natural alcohol,
+the sugar to add for a target strength, the potassium metabisulfite or
+sulfurous acid solution and the yeast to add.
+
+All texts of the program are in Simplified Chinese.")
+
+# The windows use the AR PL UMing (宋体), AR PL UKai (楷体_GB2312) and Liberation
+# Serif (Times New Roman) faces; nothing in the binary names these packages.
+set(MOSTARIC_FONT_PACKAGES "fonts-arphic-uming, fonts-arphic-ukai, fonts-liberation2")
+find_program(MOSTARIC_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(MOSTARIC_DPKG_SHLIBDEPS)
+  # Exact library dependencies (Qt 6 Widgets, Gui, Core, the C++ runtime ...)
+  # with their versions, read from the binary by dpkg-shlibdeps.
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${MOSTARIC_FONT_PACKAGES}")
+else()
+  message(STATUS "dpkg-shlibdeps not found (package dpkg-dev): the package "
+                 "names its Qt dependencies by hand")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+      "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), ${MOSTARIC_FONT_PACKAGES}")
+endif()
+
+include(CPack)

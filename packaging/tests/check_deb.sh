@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Checks the Debian package's control fields and file list.
+# Usage: check_deb.sh <directory holding the .deb> <application id>
+set -euo pipefail
+dir=$1 id=$2
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+debs=("$dir"/mostaric_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: expected one mostaric_*.deb in $dir"; exit 1; }
+deb=${debs[0]}
+echo "package: $deb"
+dpkg-deb -I "$deb"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = mostaric ] || fail "Package is $(field Package)"
+case "$(field Version)" in 1.00|1.0) ;; *) fail "Version is $(field Version)";; esac
+case "$(field Section)" in utils|math) ;; *) fail "Section is $(field Section)";; esac
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture is $(field Architecture)"
+
+# Each dependency is a whole name in the comma-separated list.
+depends=$(field Depends)
+names=$(echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/[ (].*//')
+for pkg in libqt6widgets6 libqt6gui6 libqt6core6 \
+           fonts-arphic-uming fonts-arphic-ukai fonts-liberation2; do
+  grep -qx "$pkg" <<< "$names" || fail "Depends lacks $pkg: $depends"
+done
+
+# Whole listings are read first and searched from here-strings: with pipefail,
+# grep -q ending early would break a pipe and fail the line.
+listing=$(dpkg-deb -c "$deb")
+contents=$(echo "$listing" | awk '{print $6}')
+for f in ./usr/bin/mostaric \
+         "./usr/share/applications/$id.desktop" \
+         "./usr/share/metainfo/$id.metainfo.xml" \
+         "./usr/share/icons/hicolor/96x96/apps/$id.png" \
+         "./usr/share/icons/hicolor/scalable/apps/$id.svg"; do
+  grep -qx "$f" <<< "$contents" || fail "package lacks $f"
+done
+grep -q '^-rwxr-xr-x .* \./usr/bin/mostaric$' <<< "$listing" || fail "usr/bin/mostaric is not 0755"
+outside=$(grep -v '/$' <<< "$contents" | grep -v '^\./usr/' || true)
+[ -z "$outside" ] || fail "files outside /usr: $outside"
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "package is complete"
