@@ -10,12 +10,13 @@ namespace {
 using Kind = ExplanationControl::Kind;
 
 // Part 2.2, "Controls in reading order" and "Texts". The texts of Label11 and
-// Label12 (the two references) are ours; every other text is the Part's.
+// Label12 (the two references) are ours, one line each: Label12 stands only
+// 360 twips (one line) below Label11. Every other text is the Part's.
 constexpr std::array<ExplanationControl, 16> kControls{{
     {"Label10", Kind::Label, 480, 480, 1215, 255, 12,
      u"资料来源：", nullptr},
     {"Label11", Kind::Label, 1560, 480, 4935, 495, 13,
-     u"1、家酿葡萄酒工艺手册中关于葡萄浆加糖、加硫和    加酵母用量的章节；", u"加酵母用量"},
+     u"1、家酿葡萄酒工艺手册中有关加糖、加硫的章节；", nullptr},
     {"Label12", Kind::Label, 1560, 840, 4455, 375, 14,
      u"2、葡萄酒爱好者论坛上各位酒友的经验交流。", nullptr},
     {"Label13", Kind::Label, 1560, 1200, 3015, 375, 15,

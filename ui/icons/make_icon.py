@@ -6,11 +6,13 @@ One 96 x 96 picture in 16 colours (one of them transparent), written as
   mostaric.ico  - classic 16-colour Windows icon (4 bpp with AND mask).
 Only the Python 3 standard library is used, and the output is the same byte
 for byte on every run. Run it from anywhere:  python3 ui/icons/make_icon.py
+With --check it writes nothing and fails if the committed files differ.
 """
 
 import math
 import os
 import struct
+import sys
 import zlib
 
 SIZE = 96
@@ -152,7 +154,7 @@ def png_chunk(kind, data):
             + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
 
 
-def write_png(path, px):
+def png_bytes(px):
     raw = bytearray()
     for row in px:
         raw.append(0)  # filter: none
@@ -161,15 +163,13 @@ def write_png(path, px):
     ihdr = struct.pack(">IIBBBBB", SIZE, SIZE, 4, 3, 0, 0, 0)
     plte = b"".join(struct.pack("BBB", *c) for c in PALETTE)
     trns = bytes([0])  # index 0 fully transparent, the rest opaque
-    data = (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", ihdr)
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", ihdr)
             + png_chunk(b"PLTE", plte) + png_chunk(b"tRNS", trns)
             + png_chunk(b"IDAT", zlib.compress(bytes(raw), 9))
             + png_chunk(b"IEND", b""))
-    with open(path, "wb") as f:
-        f.write(data)
 
 
-def write_ico(path, px):
+def ico_bytes(px):
     xor_row = SIZE // 2                       # 4 bpp: 48 bytes, 4-aligned
     and_row = ((SIZE + 31) // 32) * 4          # 1 bpp, padded to 32 bits
     xor = bytearray()
@@ -190,16 +190,29 @@ def write_ico(path, px):
     icondir = struct.pack("<HHH", 0, 1, 1)
     entry = struct.pack("<BBBBHHII", SIZE, SIZE, 16, 0, 1, 4, len(image),
                         6 + 16)
-    with open(path, "wb") as f:
-        f.write(icondir + entry + image)
+    return icondir + entry + image
 
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     px = draw_icon()
-    write_png(os.path.join(here, "mostaric.png"), px)
-    write_ico(os.path.join(here, "mostaric.ico"), px)
+    files = {"mostaric.png": png_bytes(px), "mostaric.ico": ico_bytes(px)}
+    if sys.argv[1:] == ["--check"]:
+        # Used by the tests: the committed files are what this script draws.
+        stale = []
+        for name, data in files.items():
+            with open(os.path.join(here, name), "rb") as f:
+                if f.read() != data:
+                    stale.append(name)
+        if stale:
+            print("out of date, run make_icon.py:", ", ".join(stale))
+            return 1
+        return 0
+    for name, data in files.items():
+        with open(os.path.join(here, name), "wb") as f:
+            f.write(data)
+    return 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())

@@ -7,14 +7,17 @@
 #include "ui/fonts.h"
 #include "ui/tests/ui_test_support.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QImage>
+#include <QImageReader>
 #include <QRawFont>
 #include <QSet>
 #include <QTest>
+#include <QRegularExpression>
 #include <QTextLayout>
 
 #include <functional>
@@ -203,6 +206,66 @@ private Q_SLOTS:
         QCOMPARE(qAlpha(image.pixel(95, 95)), 0);
         QCOMPARE(qAlpha(image.pixel(48, 48)), 255);
         QVERIFY(transparent > 96 * 96 / 5);
+    }
+
+    // The Windows icon (mostaric.ico) is the same 96 x 96 picture in 16
+    // colours, with the same transparent background.
+    void windowsIconIsTheSamePicture()
+    {
+        QImageReader reader(QStringLiteral(MOSTARIC_UI_SOURCE_DIR "/icons/mostaric.ico"));
+        QCOMPARE(reader.imageCount(), 1);
+        const QImage ico = reader.read();
+        QVERIFY2(!ico.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(ico.size(), QSize(96, 96));
+        const QImage ours = mostaric::ui::appIcon().pixmap(QSize(96, 96)).toImage().convertToFormat(
+            QImage::Format_ARGB32);
+        const QImage theirs = ico.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < 96; ++y) {
+            for (int x = 0; x < 96; ++x) {
+                const QRgb a = ours.pixel(x, y);
+                const QRgb b = theirs.pixel(x, y);
+                QCOMPARE(qAlpha(b), qAlpha(a));
+                if (qAlpha(a) != 0)
+                    QCOMPARE(b, a);
+            }
+        }
+    }
+
+    // The version record of ui/mostaric.rc (Part 2.2).
+    void versionRecord_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("code page") << "^#pragma code_page\\(65001\\)$";
+        QTest::newRow("icon") << "^\\w+ ICON \"icons/mostaric.ico\"$";
+        QTest::newRow("FILEVERSION") << "^FILEVERSION 1,0,0,0$";
+        QTest::newRow("PRODUCTVERSION") << "^PRODUCTVERSION 1,0,0,0$";
+        QTest::newRow("FILEFLAGS") << "^FILEFLAGS 0x0L$";
+        QTest::newRow("FILEOS") << "^FILEOS 0x4L$";
+        QTest::newRow("FILETYPE") << "^FILETYPE 0x1L$";
+        QTest::newRow("block") << "^BLOCK \"080404B0\"$";
+        QTest::newRow("CompanyName") << "^VALUE \"CompanyName\", \"Mostaric [^\"]+\"$";
+        QTest::newRow("ProductName") << "^VALUE \"ProductName\", \"Mostaric [^\"]+\"$";
+        QTest::newRow("FileVersion") << "^VALUE \"FileVersion\", \"1.00\"$";
+        QTest::newRow("ProductVersion") << "^VALUE \"ProductVersion\", \"1.00\"$";
+        QTest::newRow("InternalName") << "^VALUE \"InternalName\", \"Mostaric\"$";
+        QTest::newRow("OriginalFilename")
+            << "^VALUE \"OriginalFilename\", \"Mostaric.exe\"$";
+        QTest::newRow("Translation") << "^VALUE \"Translation\", 0x0804, 1200$";
+    }
+
+    void versionRecord()
+    {
+        QFETCH(QString, pattern);
+        QFile file(QStringLiteral(MOSTARIC_UI_SOURCE_DIR "/mostaric.rc"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(!text.contains(QChar::ReplacementCharacter));
+        bool found = false;
+        const QRegularExpression re(pattern);
+        QVERIFY(re.isValid());
+        for (const QString& line : text.split(u'\n'))
+            found = found || re.match(line.trimmed()).hasMatch();
+        QVERIFY2(found, qPrintable(pattern));
     }
 };
 
