@@ -8,7 +8,9 @@ MOSTARIC_PACKAGES=(
   fonts-arphic-uming fonts-arphic-ukai fonts-liberation2
   locales
   xvfb xauth
-  desktop-file-utils appstream
+  desktop-file-utils appstream dpkg-dev
+  valgrind
+  clang libclang-rt-14-dev
 )
 
 mostaric_as_root() {
