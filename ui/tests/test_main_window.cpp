@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -341,6 +342,18 @@ private Q_SLOTS:
         QVERIFY(button != nullptr);
         QVERIFY(button->text().endsWith(QStringLiteral(MOSTARIC_TEST_FORUM_ADDRESS)));
         QVERIFY(button->text().startsWith(s("欢迎")));
+    }
+
+    void command1FaceIsInactiveCaptionGrey()
+    {
+        // Drawn in the classic system colour for inactive caption text, a calm
+        // light grey, unlike the standard buttons.
+        auto* link = control<QPushButton>(*m_window, QStringLiteral("Command1"));
+        const QImage face = link->grab().toImage();
+        const QColor sample = face.pixelColor(face.width() / 2, 4);  // above the text
+        QCOMPARE(sample, QColor(0xc0, 0xc0, 0xc0));
+        auto* exit = control<QPushButton>(*m_window, QStringLiteral("exit"));
+        QVERIFY(exit->styleSheet().isEmpty());
     }
 
     void weightToolTip()
