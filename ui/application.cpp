@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QThread>
 
 #include "ui/app_icon.h"
 #include "ui/explanation_window.h"
@@ -130,7 +131,15 @@ void Application::exit()
         window->deleteLater();
     }
     Q_EMIT ended();
-    QCoreApplication::exit(0);
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(0);
+    } else {
+        // No event loop runs yet (a driver that calls exit() before exec()):
+        // QCoreApplication::exit would be forgotten, so the loop is ended as
+        // soon as it starts.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
+                                  Qt::QueuedConnection);
+    }
 }
 
 }  // namespace mostaric::ui

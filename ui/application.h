@@ -30,9 +30,10 @@ void prepareApplication(QApplication& app);
 // - Command1 hands the forum address to the browser launcher and does not
 //   wait; a failure shows a short note and changes nothing else.
 // - "退  出" and the main window's close box hide both windows, schedule
-//   their destruction and end the event loop; the windows are destroyed when
-//   control returns to it (QCoreApplication::exec does so before it returns)
-//   or, at the latest, with the Application.
+//   their destruction and end the event loop (or, called before the loop
+//   runs, end it as soon as it starts); the windows are destroyed when control
+//   returns to the loop (QCoreApplication::exec does so before it returns) or,
+//   at the latest, with the Application.
 class Application : public QObject {
     Q_OBJECT
 public:

@@ -75,7 +75,10 @@ private Q_SLOTS:
             }
         });
         // Should the loop not end, this ends it with another code.
-        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+        guard.start(5000);
         const int code = QApplication::exec();
 
         QVERIFY(acted);
@@ -89,6 +92,27 @@ private Q_SLOTS:
         QCOMPARE(launches, 0);
         for (QWidget* window : QApplication::topLevelWidgets())
             QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+    }
+
+    void exitBeforeTheLoopStarts()
+    {
+        // A driver that calls exit() before exec(): the loop ends at once.
+        Application program([](const QUrl&) { return true; });
+        program.start();
+        QPointer<MainWindow> main = &program.mainWindow();
+        program.showExplanation();
+        QPointer<QWidget> explanation = program.explanationWindow();
+        program.exit();
+        QVERIFY(program.hasEnded());
+        QVERIFY(!main->isVisible());
+        QVERIFY(!explanation->isVisible());
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+        guard.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(main.isNull());
+        QVERIFY(explanation.isNull());
     }
 
     void applicationAloneDestroysItsWindows()
