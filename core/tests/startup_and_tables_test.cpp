@@ -1,0 +1,281 @@
+// Start-up state, the gravity table and the variety table, and the two
+// choices that copy table texts into fields.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/calculator_fields.h"
+#include "core/gravity_table.h"
+#include "core/numeric_text.h"
+#include "core/variety_table.h"
+
+namespace mostaric {
+void PrintTo(const CalculatorFields& fields, std::ostream* os);
+}
+
+namespace mostaric {
+namespace {
+
+struct GravityCase {
+    const char* gravity;
+    const char* alcohol;
+    const char* brix;
+};
+
+// The whole table, written out row by row. Note the first alcohol "7.0", the
+// six short keys, the repeated alcohols (1.095/1.096, 1.101/1.102), the jump
+// 1.104 -> 1.105 and the Brix step of 0.1 from 1.094 to 1.095.
+constexpr GravityCase kGravityRows[] = {
+    {"1.056", "7.0", "13.7"},  {"1.057", "7.2", "14"},    {"1.058", "7.3", "14.2"},
+    {"1.059", "7.5", "14.4"},  {"1.06", "7.6", "14.7"},   {"1.061", "7.8", "14.9"},
+    {"1.062", "7.9", "15.1"},  {"1.063", "8.1", "15.4"},  {"1.064", "8.2", "15.6"},
+    {"1.065", "8.4", "15.8"},  {"1.066", "8.6", "16.1"},  {"1.067", "8.7", "16.3"},
+    {"1.068", "8.9", "16.5"},  {"1.069", "9", "16.8"},    {"1.07", "9.2", "17"},
+    {"1.071", "9.3", "17.2"},  {"1.072", "9.5", "17.5"},  {"1.073", "9.6", "17.7"},
+    {"1.074", "9.8", "17.9"},  {"1.075", "10", "18.1"},   {"1.076", "10.1", "18.4"},
+    {"1.077", "10.3", "18.6"}, {"1.078", "10.5", "18.8"}, {"1.079", "10.6", "19"},
+    {"1.08", "10.8", "19.3"},  {"1.081", "10.9", "19.5"}, {"1.082", "11", "19.7"},
+    {"1.083", "11.2", "20"},   {"1.084", "11.4", "20.2"}, {"1.085", "11.5", "20.4"},
+    {"1.086", "11.7", "20.6"}, {"1.087", "11.9", "20.8"}, {"1.088", "12", "21.1"},
+    {"1.089", "12.2", "21.3"}, {"1.09", "12.3", "21.5"},  {"1.091", "12.5", "21.7"},
+    {"1.092", "12.6", "21.9"}, {"1.093", "12.8", "22.2"}, {"1.094", "12.9", "22.4"},
+    {"1.095", "13.1", "22.5"}, {"1.096", "13.1", "22.8"}, {"1.097", "13.4", "23"},
+    {"1.098", "13.6", "23.2"}, {"1.099", "13.8", "23.5"}, {"1.1", "13.9", "23.7"},
+    {"1.101", "14", "23.9"},   {"1.102", "14", "24.1"},   {"1.103", "14.2", "24.3"},
+    {"1.104", "14.3", "24.5"}, {"1.105", "14.7", "24.8"}, {"1.106", "14.8", "25"},
+    {"1.107", "15", "25.2"},   {"1.108", "15.1", "25.4"}, {"1.109", "15.3", "25.6"},
+    {"1.11", "15.4", "25.8"},  {"1.111", "15.6", "26.1"},
+};
+static_assert(std::size(kGravityRows) == 56);
+
+struct VarietyCase {
+    const char* id;    // test name
+    const char* name;  // two-character names hold two U+0020 blanks
+    const char* yield;
+    std::size_t listPosition;  // 1-based place in the pinzhong list
+};
+
+// In table order; the list order differs ("桂  葡" is third in the list).
+constexpr VarietyCase kVarietyRows[] = {
+    {"chixiazhu", "赤霞珠", "0.62", 1},  {"shelongzhu", "蛇龙珠", "0.75", 2},
+    {"pinlizhu", "品丽珠", "0.76", 4},   {"meile", "美  乐", "0.74", 5},
+    {"xila", "西  拉", "0.73", 6},       {"jufeng", "巨  峰", "0.83", 7},
+    {"meiguixiang", "玫瑰香", "0.76", 8}, {"guipu", "桂  葡", "0.65", 3},
+    {"shanputao", "山葡萄", "0.58", 9},
+};
+
+const std::vector<std::string> kVarietyList = {
+    "赤霞珠", "蛇龙珠", "桂  葡", "品丽珠", "美  乐", "西  拉", "巨  峰", "玫瑰香", "山葡萄",
+};
+
+CalculatorFields startedUp() {
+    CalculatorFields fields;
+    onMainWindowLoad(fields);
+    return fields;
+}
+
+// Chooses `item` in `list` the way the user does: by its place in the list.
+void chooseItem(ChoiceList& list, const std::string& item) {
+    auto it = std::find(list.items.begin(), list.items.end(), item);
+    ASSERT_NE(it, list.items.end()) << "no list item \"" << item << "\"";
+    list.choose(static_cast<std::size_t>(it - list.items.begin()));
+    ASSERT_EQ(list.text, item);
+}
+
+// A state in the middle of a session: a typed target, earlier results and a
+// chosen variety, so that a choice that writes too much shows up.
+CalculatorFields midSession() {
+    CalculatorFields fields = startedUp();
+    fields.pinzhong.choose(1);
+    fields.sd = "0.75";
+    fields.xiguan.choose(2);
+    fields.weit = "250";
+    fields.Tt2 = "14.5";
+    fields.s1 = "45";
+    fields.jiaomu1 = "0.3";
+    fields.tangdu = "19.3";
+    fields.T1 = "10.8";
+    fields.Tt1 = "12.345";
+    fields.jiutiji = "123.456";
+    fields.s2 = "1.23";
+    fields.s3 = "4.56";
+    fields.jiaomu2 = "7.89";
+    return fields;
+}
+
+TEST(StartUp, FillsTheListsAndStartTextsAndChoosesNothing) {
+    CalculatorFields expected;
+    expected.pinzhong.items = kVarietyList;
+    for (const GravityCase& row : kGravityRows) expected.bizhong.items.push_back(row.gravity);
+    expected.xiguan.items = {"17", "18", "19", "20"};
+    expected.sd = "0.62";
+    expected.weit = "0";
+    expected.Tt2 = "0";
+    expected.s1 = "30";
+    expected.jiaomu1 = "0.2";
+
+    EXPECT_EQ(startedUp(), expected);
+}
+
+TEST(StartUp, EveryFieldTextByName) {
+    const CalculatorFields fields = startedUp();
+    const struct {
+        Field field;
+        const char* text;
+    } cases[] = {
+        {Field::pinzhong, ""}, {Field::bizhong, ""},   {Field::xiguan, ""},  {Field::weit, "0"},
+        {Field::Tt2, "0"},     {Field::s1, "30"},      {Field::jiaomu1, "0.2"}, {Field::sd, "0.62"},
+        {Field::tangdu, ""},   {Field::T1, ""},        {Field::Tt1, ""},     {Field::jiutiji, ""},
+        {Field::s2, ""},       {Field::s3, ""},        {Field::jiaomu2, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(fieldName(c.field));
+        EXPECT_EQ(fields.text(c.field), c.text);
+    }
+}
+
+// The calculations name fields through these; a mix-up would write or blame
+// the wrong field.
+TEST(Fields, NamesAndTextAccessMatchTheMembers) {
+    CalculatorFields f;
+    f.pinzhong.text = "pinzhong"; f.bizhong.text = "bizhong"; f.xiguan.text = "xiguan";
+    f.weit = "weit"; f.Tt2 = "Tt2"; f.s1 = "s1"; f.jiaomu1 = "jiaomu1";
+    f.tangdu = "tangdu"; f.T1 = "T1"; f.Tt1 = "Tt1"; f.jiutiji = "jiutiji";
+    f.s2 = "s2"; f.s3 = "s3"; f.jiaomu2 = "jiaomu2"; f.sd = "sd";
+    const struct {
+        Field field;
+        const char* name;
+    } cases[] = {
+        {Field::pinzhong, "pinzhong"}, {Field::weit, "weit"},     {Field::bizhong, "bizhong"},
+        {Field::xiguan, "xiguan"},     {Field::tangdu, "tangdu"}, {Field::T1, "T1"},
+        {Field::Tt2, "Tt2"},           {Field::Tt1, "Tt1"},       {Field::jiutiji, "jiutiji"},
+        {Field::s1, "s1"},             {Field::s2, "s2"},         {Field::s3, "s3"},
+        {Field::jiaomu1, "jiaomu1"},   {Field::jiaomu2, "jiaomu2"}, {Field::sd, "sd"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(fieldName(c.field), c.name);
+        EXPECT_EQ(f.text(c.field), c.name);
+        EXPECT_EQ(std::as_const(f).text(c.field), c.name);
+    }
+}
+
+TEST(GravityTableData, EveryRowInOrder) {
+    for (std::size_t i = 0; i < std::size(kGravityRows); ++i) {
+        SCOPED_TRACE(kGravityRows[i].gravity);
+        EXPECT_EQ(GravityTable[i].gravity, kGravityRows[i].gravity);
+        EXPECT_EQ(GravityTable[i].alcohol, kGravityRows[i].alcohol);
+        EXPECT_EQ(GravityTable[i].brix, kGravityRows[i].brix);
+    }
+}
+
+class GravityChoice : public testing::TestWithParam<GravityCase> {};
+
+TEST_P(GravityChoice, WritesTheRowIntoT1Tt2AndTangduOnly) {
+    const GravityCase& row = GetParam();
+    CalculatorFields fields = midSession();
+    chooseItem(fields.bizhong, row.gravity);
+    CalculatorFields expected = fields;
+    expected.T1 = row.alcohol;
+    expected.Tt2 = row.alcohol;  // the typed target is overwritten
+    expected.tangdu = row.brix;
+
+    onGravityChosen(fields);
+    EXPECT_EQ(fields, expected);
+}
+
+// A list entry built from the number 1.0xy must come out as the key itself,
+// or choosing it would match nothing.
+TEST_P(GravityChoice, KeyIsTheShortestTextOfItsNumber) {
+    const GravityCase& row = GetParam();
+    const auto at = std::find_if(std::begin(kGravityRows), std::end(kGravityRows),
+                                 [&](const GravityCase& r) { return r.gravity == std::string(row.gravity); });
+    const int index = static_cast<int>(at - std::begin(kGravityRows)) + 56;  // thousandths
+    EXPECT_EQ(NumberText((1000.0 + index) / 1000.0), row.gravity);
+    EXPECT_EQ(NumberText(1.0 + index * 0.001), row.gravity);  // carries float noise
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRow, GravityChoice, testing::ValuesIn(kGravityRows),
+                         [](const testing::TestParamInfo<GravityCase>& info) {
+                             std::string name = info.param.gravity;
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             return name;
+                         });
+
+TEST(GravityChoice, OtherFormsOfAKeyWriteNothing) {
+    const char* texts[] = {
+        "1.060", "1.100", "1.110", " 1.06", "1.06 ", "1,06", "1.0560", "1,1",
+        "1.06\t", "01.06", "1.1.", "", "1.112", "1.055", "1",
+    };
+    for (const char* text : texts) {
+        SCOPED_TRACE(std::string("\"") + text + "\"");
+        CalculatorFields fields = midSession();
+        fields.bizhong.text = text;
+        const CalculatorFields before = fields;
+        onGravityChosen(fields);
+        EXPECT_EQ(fields, before);
+    }
+}
+
+TEST(VarietyTableData, TableOrderAndListOrder) {
+    for (std::size_t i = 0; i < std::size(kVarietyRows); ++i) {
+        SCOPED_TRACE(kVarietyRows[i].id);
+        EXPECT_EQ(VarietyTable[i].name, kVarietyRows[i].name);
+        EXPECT_EQ(VarietyTable[i].juiceYield, kVarietyRows[i].yield);
+        EXPECT_EQ(VarietyListOrder[kVarietyRows[i].listPosition - 1], kVarietyRows[i].name);
+    }
+    for (std::size_t i = 0; i < kVarietyList.size(); ++i) {
+        EXPECT_EQ(VarietyListOrder[i], kVarietyList[i]) << "list position " << i + 1;
+    }
+}
+
+class VarietyChoice : public testing::TestWithParam<VarietyCase> {};
+
+TEST_P(VarietyChoice, WritesTheYieldIntoSdOnly) {
+    const VarietyCase& row = GetParam();
+    CalculatorFields fields = midSession();
+    fields.sd = row.name == std::string("山葡萄") ? "0.83" : "0.58";  // some other yield
+    fields.pinzhong.choose(row.listPosition - 1);
+    ASSERT_EQ(fields.pinzhong.text, row.name);
+    CalculatorFields expected = fields;
+    expected.sd = row.yield;
+
+    onVarietyChosen(fields);
+    EXPECT_EQ(fields, expected);
+    onVarietyChosen(fields);  // the same choice again changes nothing
+    EXPECT_EQ(fields, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryVariety, VarietyChoice, testing::ValuesIn(kVarietyRows),
+                         [](const testing::TestParamInfo<VarietyCase>& info) {
+                             return std::string(info.param.id);
+                         });
+
+TEST(VarietyChoice, NamesThatDifferInTheirBlanksWriteNothing) {
+    const char* texts[] = {
+        "美 乐",            // one blank
+        "美乐",             // none
+        "美\u3000乐",       // one full-width blank
+        "美\u3000\u3000乐",  // two full-width blanks
+        "美   乐",          // three
+        "美\t\t乐",
+        "赤霞珠 ",          // trailing blank
+        " 赤霞珠",
+        "桂  葡 ",
+        "",
+    };
+    for (const char* text : texts) {
+        SCOPED_TRACE(std::string("\"") + text + "\"");
+        CalculatorFields fields = midSession();
+        fields.pinzhong.text = text;
+        const CalculatorFields before = fields;
+        onVarietyChosen(fields);
+        EXPECT_EQ(fields, before);
+    }
+}
+
+}  // namespace
+}  // namespace mostaric
