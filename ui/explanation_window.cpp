@@ -71,7 +71,7 @@ ExplanationWindow::ExplanationWindow(QWidget* parent)
             auto* label = new QLabel(this);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            // The lines are broken where Part 2.2 breaks them; wrapping at
+            // The lines are broken where the page's texts break; wrapping at
             // the box's width could only add breaks with another font's
             // metrics, so it stays off.
             label->setWordWrap(false);
@@ -120,15 +120,13 @@ void ExplanationWindow::showEvent(QShowEvent* event)
 
 void ExplanationWindow::closeEvent(QCloseEvent* event)
 {
-    if (!isVisible()) {
-        // Hidden already (the application is quitting): nothing to refuse.
-        event->accept();
-        return;
-    }
-    // The close box means "back to the main window": the window is never
-    // unloaded, so the program cannot be left without a visible window.
-    event->ignore();
-    Q_EMIT backRequested();
+    // The close box means "back to the main window". The close itself goes
+    // through, which only hides this window, so a quit request or a logout is
+    // never held up by it.
+    const bool wasShown = isVisible();
+    event->accept();
+    if (wasShown)
+        Q_EMIT backRequested();
 }
 
 void ExplanationWindow::keyPressEvent(QKeyEvent* event)
