@@ -18,7 +18,7 @@ class MainWindow;
 // version ("1.00") and window icon. Loads no font file and nothing slow.
 void prepareApplication(QApplication& app);
 
-// The program's life cycle (Part 2.3): owns the two windows and moves
+// The program's life cycle: owns the two windows and moves
 // between them.
 //
 // - Construction creates the main window, which runs the core's

@@ -9,9 +9,9 @@ namespace {
 
 using Kind = ExplanationControl::Kind;
 
-// Part 2.2, "Controls in reading order" and "Texts". The texts of Label11 and
+// The window's controls in reading order, with their texts. The texts of Label11 and
 // Label12 (the two references) are ours, one line each: Label12 stands only
-// 360 twips (one line) below Label11. Every other text is the Part's.
+// 360 twips (one line) below Label11. Every other text is fixed wording of the page.
 constexpr std::array<ExplanationControl, 16> kControls{{
     {"Label10", Kind::Label, 480, 480, 1215, 255, 12,
      u"资料来源：", nullptr},

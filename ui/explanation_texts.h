@@ -7,7 +7,7 @@
 
 namespace mostaric::ui {
 
-// One control of the explanation window `explain` as Part 2.2 defines it.
+// One control of the explanation window `explain`.
 struct ExplanationControl {
     enum class Kind { Label, Button };
 
@@ -15,11 +15,11 @@ struct ExplanationControl {
     Kind kind;
     int left, top, width, height;  // twips, from the client area's corner
     int tab;                       // place in the keyboard order
-    // The text exactly as Part 2.2 writes it, with its runs of blanks and,
+    // The text exactly as the page is written, with its runs of blanks and,
     // for Label2 and Label7, the trailing carriage return and line feed.
     const char16_t* text;
     // Where the text breaks into its second line: the text that begins the
-    // second line, as Part 2.2's line list gives it; the run of blanks just
+    // second line; the run of blanks just
     // before its first occurrence is where the line breaks. nullptr for a
     // text of one line. The window shows a line break in place of that run
     // (see displayedLines); all other blanks stay within their lines.

@@ -42,7 +42,7 @@ enum class Font {
     WindowDefault,   // the window's default font: sd
 };
 
-// One control of the window as Part 2.1 defines it. Positions and sizes are
+// One control of the window. Positions and sizes are
 // in twips from the top left corner of the client area; `tab` is the place
 // in the keyboard order. `before` and `after` name the caption labels that
 // stand before and after a field; together they are its accessible name.
@@ -60,13 +60,13 @@ struct ControlRow {
     std::string_view after = {};
 };
 
-// Texts of our own (Part 2.1 leaves them to the implementer); Command1's
+// Texts of our own wording; Command1's
 // line ends with the forum address it opens.
 constexpr std::string_view kCreditLine = "Mostaric 由家酿爱好者编写，免费使用。";
 constexpr std::string_view kContactLine = "Home-made red wine calculator, free to use and share.";
 constexpr std::string_view kWelcomeLine = "欢迎访问 Mostaric 家酿论坛：";
 
-// The window's definition, in reading order (Part 2.1).
+// The window's definition, in reading order.
 constexpr std::array<ControlRow, 50> kControls = {{
     {"Label20", Kind::Label, "Mostaric V 2.0", 1680, 240, 4695, 375, 19, Font::KaiTi15},
     {"Label25", Kind::Label, "葡萄品种", 600, 840, 975, 375, 39},

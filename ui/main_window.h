@@ -18,7 +18,7 @@ class QPushButton;
 
 namespace mostaric::ui {
 
-// The main window `count1` (Part 2.1): every control of the Part's table, in
+// The main window `count1`: every control of its definition table, in
 // its place, with its font, text and keyboard order. The controls hold the
 // field texts; each event builds a CalculatorFields from them, runs the
 // core's operation and writes back only the texts that changed.

@@ -18,8 +18,8 @@ class QMouseEvent;
 
 namespace mostaric::ui {
 
-// True when every UTF-16 unit of `text` passes the core's key filter
-// (Part 1.8); an empty text passes.
+// True when every UTF-16 unit of `text` passes the core's key filter;
+// an empty text passes.
 bool passesNumericKeyFilter(const QString& text);
 
 // The text that typing `text` character by character would leave: every unit

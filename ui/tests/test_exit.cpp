@@ -1,4 +1,4 @@
-// The end of the program (Part 2.3): "退  出" and the main window's close box
+// The end of the program: "退  出" and the main window's close box
 // hide and destroy both windows and end the event loop, also when the
 // explanation window was created before.
 

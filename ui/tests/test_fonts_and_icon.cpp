@@ -231,7 +231,7 @@ private Q_SLOTS:
         }
     }
 
-    // The version record of ui/mostaric.rc (Part 2.2).
+    // The version record of ui/mostaric.rc.
     void versionRecord_data()
     {
         QTest::addColumn<QString>("pattern");

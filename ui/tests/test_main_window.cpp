@@ -1,4 +1,4 @@
-// The main window's static form (Part 2.1) and its start-up state (Part 1.1):
+// The main window's static form and its start-up state:
 // controls, kinds, texts, geometry, fonts, window properties, keyboard order
 // and accessible names.
 
@@ -33,7 +33,7 @@ struct Expected {
     int left, top, width, height, tab;
 };
 
-// Copied from the control table of Part 2.1, independently of the program's
+// Copied from the window's definition table, independently of the program's
 // own table.
 const Expected kExpected[] = {
     {"Label20", "label", "Mostaric V 2.0", 1680, 240, 4695, 375, 19},
@@ -127,7 +127,7 @@ private Q_SLOTS:
 
     void everyControlIsThere()
     {
-        // Fifty controls, each a direct child named as in the Part, and no
+        // Fifty controls, each a direct child named by its control name, and no
         // other named control (the failure marks appear only on failure).
         QStringList names;
         for (const Expected& row : kExpected)

@@ -1,6 +1,6 @@
-// The main window's events bound to the core (Parts 1.3 to 1.7 through Part
-// 2.1): choices made with the keyboard, the three calculation buttons clicked
-// with the mouse, and how a failed calculation is shown.
+// The main window's events bound to the core: choices made with the keyboard,
+// the three calculation buttons clicked with the mouse, and how a failed
+// calculation is shown.
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -56,7 +56,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("gravity");
         QTest::addColumn<QString>("alcohol");
         QTest::addColumn<QString>("brix");
-        // From the gravity table of Part 1.3.
+        // From the gravity table.
         QTest::newRow("first 1.056") << "1.056" << "7.0" << "13.7";
         QTest::newRow("1.06 short key") << "1.06" << "7.6" << "14.7";
         QTest::newRow("1.069 whole alcohol") << "1.069" << "9" << "16.8";

@@ -1,4 +1,4 @@
-// The program's start-up and the way between the two windows (Part 2.3):
+// The program's start-up and the way between the two windows:
 // prepareApplication, Application::start, "说  明" and "返  回".
 
 #include <QApplication>

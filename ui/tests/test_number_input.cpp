@@ -1,4 +1,4 @@
-// The key filter of the four number inputs (Part 1.8) as the user meets it in
+// The key filter of the four number inputs as the user meets it in
 // the main window: typed keys, shortcuts, an input method, pasting and drops.
 
 #include <QAction>

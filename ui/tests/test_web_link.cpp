@@ -1,4 +1,4 @@
-// The web-link button Command1 (Part 2.3) with a fake browser launcher: it
+// The web-link button Command1 with a fake browser launcher: it
 // hands over the forum address it shows, does not wait, and a failure
 // changes nothing but a short note.
 
