@@ -37,6 +37,8 @@ void prepareApplication(QApplication& app)
     app.setApplicationName(QStringLiteral("Mostaric"));
     app.setApplicationVersion(QStringLiteral("1.00"));
     app.setWindowIcon(appIcon());
+    // Lets desktop shells match the windows to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mostaric.Mostaric"));
 }
 
 Application::Application(BrowserLauncher launcher)

@@ -52,6 +52,8 @@ private Q_SLOTS:
         QCOMPARE(QApplication::applicationName(), s("Mostaric"));
         QCOMPARE(QApplication::applicationVersion(), s("1.00"));
         QVERIFY(!QApplication::windowIcon().isNull());
+        // The installed desktop entry is org.mostaric.Mostaric.desktop.
+        QCOMPARE(QGuiApplication::desktopFileName(), s("org.mostaric.Mostaric"));
     }
 
     void startShowsTheMainWindowCentredWithFocusInS3()
