@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -11,6 +12,13 @@ namespace mostaric {
 enum class Field {
     pinzhong, weit, bizhong, xiguan, tangdu, T1, Tt2,
     Tt1, jiutiji, s1, s2, s3, jiaomu1, jiaomu2, sd,
+};
+
+// Every field, in the order of the enumeration.
+inline constexpr std::array<Field, 15> AllFields = {
+    Field::pinzhong, Field::weit, Field::bizhong, Field::xiguan, Field::tangdu,
+    Field::T1, Field::Tt2, Field::Tt1, Field::jiutiji, Field::s1,
+    Field::s2, Field::s3, Field::jiaomu1, Field::jiaomu2, Field::sd,
 };
 
 // The control name of a field, e.g. "Tt2"; the windows use it as objectName.

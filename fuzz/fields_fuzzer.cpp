@@ -66,12 +66,6 @@ bool isFixedText(std::string_view text, std::size_t decimals)
     return true;
 }
 
-constexpr Field kAllFields[] = {
-    Field::pinzhong, Field::weit, Field::bizhong, Field::xiguan, Field::tangdu,
-    Field::T1,       Field::Tt2,  Field::Tt1,     Field::jiutiji, Field::s1,
-    Field::s2,       Field::s3,   Field::jiaomu1, Field::jiaomu2, Field::sd,
-};
-
 // The fields an operation may write, in the order it writes them, with the
 // number of decimals of each.
 struct Written {
@@ -87,7 +81,7 @@ void requireOnlyWritten(const CalculatorFields& before, const CalculatorFields& 
     require(before.pinzhong.items == after.pinzhong.items, "pinzhong entries unchanged");
     require(before.bizhong.items == after.bizhong.items, "bizhong entries unchanged");
     require(before.xiguan.items == after.xiguan.items, "xiguan entries unchanged");
-    for (const Field field : kAllFields) {
+    for (const Field field : AllFields) {
         if (std::find(written.begin(), written.end(), field) != written.end())
             continue;
         require(before.text(field) == after.text(field), "an unwritten field keeps its text",
@@ -206,7 +200,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int step = 0; step < 64 && in.remaining_bytes() > 0; ++step) {
         switch (in.ConsumeIntegralInRange<int>(0, 11)) {
         case 0: {  // any text into any field, results included
-            const Field field = in.PickValueInArray(kAllFields);
+            const Field field = in.PickValueInArray(AllFields);
             fields.text(field) = in.ConsumeRandomLengthString(24);
             break;
         }

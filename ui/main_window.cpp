@@ -133,12 +133,6 @@ constexpr std::string_view kCommand1Style =
     "QPushButton#Command1:pressed { background-color: #b0b0b0; }"
     "QPushButton#Command1:focus { border: 1px solid #303030; }";
 
-constexpr std::array kAllFields = {
-    Field::pinzhong, Field::weit, Field::bizhong, Field::xiguan, Field::tangdu,
-    Field::T1, Field::Tt2, Field::Tt1, Field::jiutiji, Field::s1,
-    Field::s2, Field::s3, Field::jiaomu1, Field::jiaomu2, Field::sd,
-};
-
 QString qs(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -273,7 +267,7 @@ void MainWindow::buildControls()
     }
 
     // Field widgets by Field, and their accessible names from their captions.
-    for (const Field field : kAllFields) {
+    for (const Field field : AllFields) {
         auto* widget = findChild<QWidget*>(qs(fieldName(field)), Qt::FindDirectChildrenOnly);
         Q_ASSERT(widget != nullptr);
         m_fieldWidgets.insert(static_cast<int>(field), widget);
@@ -331,7 +325,7 @@ void MainWindow::loadStartState()
     fillList(Field::bizhong, start.bizhong);
     fillList(Field::xiguan, start.xiguan);
 
-    for (const Field field : kAllFields) {
+    for (const Field field : AllFields) {
         if (auto* box = qobject_cast<QLineEdit*>(fieldWidget(field)))
             box->setText(qs(start.text(field)));
     }
@@ -392,7 +386,7 @@ CalculatorFields MainWindow::fields() const
     readList(Field::pinzhong, fields.pinzhong);
     readList(Field::bizhong, fields.bizhong);
     readList(Field::xiguan, fields.xiguan);
-    for (const Field field : kAllFields) {
+    for (const Field field : AllFields) {
         if (const auto* box = qobject_cast<const QLineEdit*>(fieldWidget(field)))
             fields.text(field) = box->text().toStdString();
     }
@@ -419,7 +413,7 @@ void MainWindow::runOperation(Operation operation,
 
 void MainWindow::writeBack(const CalculatorFields& before, const CalculatorFields& after)
 {
-    for (const Field field : kAllFields) {
+    for (const Field field : AllFields) {
         if (before.text(field) == after.text(field))
             continue;  // untouched: caret and selection stay
         const QString text = qs(after.text(field));
@@ -482,7 +476,7 @@ void MainWindow::clearMark(Field field)
 QList<Field> MainWindow::markedFields() const
 {
     QList<Field> fields;
-    for (const Field field : kAllFields) {
+    for (const Field field : AllFields) {
         if (m_marks.contains(static_cast<int>(field)))
             fields << field;
     }

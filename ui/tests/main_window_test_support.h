@@ -19,8 +19,7 @@ namespace mostaric::test {
 
 inline std::optional<Field> fieldNamed(const QString& name)
 {
-    for (int i = 0; i < 15; ++i) {
-        const auto field = static_cast<Field>(i);
+    for (const Field field : AllFields) {
         const std::string_view text = fieldName(field);
         if (QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) == name)
             return field;
