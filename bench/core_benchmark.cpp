@@ -11,10 +11,11 @@
 #include <string_view>
 
 #include "core/calculations.h"
-#include "core/calculator_fields.h"
+#include "core/fields.h"
 #include "core/gravity_table.h"
 #include "core/key_filter.h"
 #include "core/numeric_text.h"
+#include "core/start_up.h"
 #include "core/variety_table.h"
 
 namespace {
@@ -23,15 +24,15 @@ using namespace mostaric;
 
 // Chooses the entry whose text is `text`; a missing entry stops the run, since
 // the figures would then measure something else than the batch.
-void chooseText(ChoiceList& list, std::string_view text)
+void chooseText(CalculatorFields& fields, Field list, std::string_view text)
 {
-    const auto it = std::find(list.items.begin(), list.items.end(), text);
-    if (it == list.items.end()) {
+    const auto entries = listEntries(list);
+    if (std::find(entries.begin(), entries.end(), text) == entries.end()) {
         std::fprintf(stderr, "no entry \"%.*s\" in a list\n", static_cast<int>(text.size()),
                      text.data());
         std::abort();
     }
-    list.choose(static_cast<std::size_t>(it - list.items.begin()));
+    fields.text(list) = text;
 }
 
 // Types `text` key by key through the filter, as the window does.
@@ -39,161 +40,131 @@ void typeInto(std::string& field, std::string_view text)
 {
     field.clear();
     for (const char c : text) {
-        std::int16_t code = static_cast<unsigned char>(c);
-        onNumericKeyPress(code);
-        if (code != 0)
-            field.push_back(static_cast<char>(code));
+        if (acceptsKey(static_cast<unsigned char>(c)))
+            field.push_back(c);
     }
-}
-
-CalculatorFields loadedFields()
-{
-    CalculatorFields fields;
-    onMainWindowLoad(fields);
-    return fields;
 }
 
 // The state just before the three buttons of the typical batch are pressed.
 CalculatorFields batchInputs()
 {
-    CalculatorFields fields = loadedFields();
-    chooseText(fields.bizhong, "1.08");
-    onGravityChosen(fields);
-    chooseText(fields.pinzhong, "赤霞珠");
-    onVarietyChosen(fields);
-    typeInto(fields.weit, "100");
-    typeInto(fields.Tt2, "12.5");
-    chooseText(fields.xiguan, "17");
+    CalculatorFields fields = startUpFields();
+    chooseText(fields, Field::bizhong, "1.08");
+    fields = chooseGravity(fields.text(Field::bizhong)).appliedTo(fields);
+    chooseText(fields, Field::pinzhong, "赤霞珠");
+    fields = chooseVariety(fields.text(Field::pinzhong)).appliedTo(fields);
+    typeInto(fields.text(Field::weit), "100");
+    typeInto(fields.text(Field::Tt2), "12.5");
+    chooseText(fields, Field::xiguan, "17");
     return fields;
 }
 
-void BM_onMainWindowLoad(benchmark::State& state)
+CalculatorFields pressAll(CalculatorFields fields)
+{
+    fields = calculateSugar(fields).appliedTo(fields);
+    fields = calculateSulfite(fields).appliedTo(fields);
+    return calculateYeast(fields).appliedTo(fields);
+}
+
+void BM_startUpFields(benchmark::State& state)
 {
     for (auto _ : state) {
-        CalculatorFields fields;  // a fresh window each time: the lists only grow
-        onMainWindowLoad(fields);
-        benchmark::DoNotOptimize(fields);
+        benchmark::DoNotOptimize(startUpFields());
+        for (const Field list : {Field::pinzhong, Field::bizhong, Field::xiguan})
+            benchmark::DoNotOptimize(listEntries(list));
     }
 }
-BENCHMARK(BM_onMainWindowLoad);
+BENCHMARK(BM_startUpFields);
 
-void BM_onGravityChosen(benchmark::State& state)
+void BM_chooseGravity(benchmark::State& state)
 {
-    CalculatorFields fields = loadedFields();
-    chooseText(fields.bizhong, "1.08");
+    std::string_view gravity = "1.056";
     for (auto _ : state) {
-        onGravityChosen(fields);
-        benchmark::DoNotOptimize(fields.T1);
+        benchmark::DoNotOptimize(gravity);
+        benchmark::DoNotOptimize(chooseGravity(gravity));
     }
 }
-BENCHMARK(BM_onGravityChosen);
+BENCHMARK(BM_chooseGravity);
 
-// The last row is the slowest to find for a table searched in order.
-void BM_onGravityChosen_lastRow(benchmark::State& state)
+// The last row is the longest search.
+void BM_chooseGravity_lastRow(benchmark::State& state)
 {
-    CalculatorFields fields = loadedFields();
-    fields.bizhong.choose(fields.bizhong.items.size() - 1);
+    std::string_view gravity = kGravityTable.back().gravity;
     for (auto _ : state) {
-        onGravityChosen(fields);
-        benchmark::DoNotOptimize(fields.T1);
+        benchmark::DoNotOptimize(gravity);
+        benchmark::DoNotOptimize(chooseGravity(gravity));
     }
 }
-BENCHMARK(BM_onGravityChosen_lastRow);
+BENCHMARK(BM_chooseGravity_lastRow);
 
-void BM_onVarietyChosen(benchmark::State& state)
+void BM_chooseVariety(benchmark::State& state)
 {
-    CalculatorFields fields = loadedFields();
-    chooseText(fields.pinzhong, "赤霞珠");
+    std::string_view name = "赤霞珠";
     for (auto _ : state) {
-        onVarietyChosen(fields);
-        benchmark::DoNotOptimize(fields.sd);
+        benchmark::DoNotOptimize(name);
+        benchmark::DoNotOptimize(chooseVariety(name));
     }
 }
-BENCHMARK(BM_onVarietyChosen);
+BENCHMARK(BM_chooseVariety);
 
-void BM_onSugarCalculation(benchmark::State& state)
+template <FieldUpdate (*Calculation)(const CalculatorFields&)>
+void BM_calculation(benchmark::State& state)
 {
-    CalculatorFields fields = batchInputs();
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(onSugarCalculation(fields));
-    }
+    const CalculatorFields fields = calculateSugar(batchInputs()).appliedTo(batchInputs());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Calculation(fields));
 }
-BENCHMARK(BM_onSugarCalculation);
+BENCHMARK(BM_calculation<calculateSugar>)->Name("BM_calculateSugar");
+BENCHMARK(BM_calculation<calculateSulfite>)->Name("BM_calculateSulfite");
+BENCHMARK(BM_calculation<calculateYeast>)->Name("BM_calculateYeast");
 
-void BM_onSulfiteCalculation(benchmark::State& state)
+void BM_acceptsKey(benchmark::State& state)
 {
-    CalculatorFields fields = batchInputs();
-    onSugarCalculation(fields);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(onSulfiteCalculation(fields));
-    }
-}
-BENCHMARK(BM_onSulfiteCalculation);
-
-void BM_onYeastCalculation(benchmark::State& state)
-{
-    CalculatorFields fields = batchInputs();
-    onSugarCalculation(fields);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(onYeastCalculation(fields));
-    }
-}
-BENCHMARK(BM_onYeastCalculation);
-
-void BM_onNumericKeyPress(benchmark::State& state)
-{
-    // A digit, the point, backspace and three codes the filter cancels.
+    // A digit, the point, backspace and three codes the filter refuses.
     constexpr std::int16_t kCodes[] = {'7', '.', 8, 'a', -20000, 0x4E00};
     for (auto _ : state) {
-        for (const std::int16_t original : kCodes) {
-            std::int16_t code = original;
+        for (std::int16_t code : kCodes) {
             benchmark::DoNotOptimize(code);
-            onNumericKeyPress(code);
-            benchmark::DoNotOptimize(code);
+            benchmark::DoNotOptimize(acceptsKey(code));
         }
     }
     state.SetItemsProcessed(state.iterations() * std::size(kCodes));
 }
-BENCHMARK(BM_onNumericKeyPress);
+BENCHMARK(BM_acceptsKey);
 
-void BM_ReadNumber(benchmark::State& state)
+void BM_readNumber(benchmark::State& state)
 {
     const std::string_view texts[] = {"12.5", "100", "1.659", "-0.62", "abc", ""};
     for (auto _ : state) {
         for (const std::string_view text : texts) {
             benchmark::DoNotOptimize(text);
-            benchmark::DoNotOptimize(ReadNumber(text));
+            benchmark::DoNotOptimize(readNumber(text));
         }
     }
     state.SetItemsProcessed(state.iterations() * std::size(texts));
 }
-BENCHMARK(BM_ReadNumber);
+BENCHMARK(BM_readNumber);
 
-void BM_FormatFixed(benchmark::State& state)
+void BM_formatFixed(benchmark::State& state)
 {
     const double values[] = {1.6592592592592593, 63.02858, 3.44, 27.866666, -0.0004, 1e15};
     for (auto _ : state) {
         for (const double value : values) {
             benchmark::DoNotOptimize(value);
-            benchmark::DoNotOptimize(FormatFixed(value, FixedPattern::ThreeDecimals));
-            benchmark::DoNotOptimize(FormatFixed(value, FixedPattern::TwoDecimals));
+            benchmark::DoNotOptimize(formatFixed(value, FixedPattern::ThreeDecimals));
+            benchmark::DoNotOptimize(formatFixed(value, FixedPattern::TwoDecimals));
         }
     }
     state.SetItemsProcessed(state.iterations() * std::size(values) * 2);
 }
-BENCHMARK(BM_FormatFixed);
+BENCHMARK(BM_formatFixed);
 
 // Everything the typical batch runs, from the window's start-up step to the
 // last button.
 void BM_TypicalBatch(benchmark::State& state)
 {
-    for (auto _ : state) {
-        CalculatorFields fields = batchInputs();
-        onSugarCalculation(fields);
-        onSulfiteCalculation(fields);
-        onYeastCalculation(fields);
-        benchmark::DoNotOptimize(fields);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(pressAll(batchInputs()));
 }
 BENCHMARK(BM_TypicalBatch);
 
@@ -201,13 +172,11 @@ BENCHMARK(BM_TypicalBatch);
 // work measured is the real one.
 void printBatchResults()
 {
-    CalculatorFields fields = batchInputs();
-    onSugarCalculation(fields);
-    onSulfiteCalculation(fields);
-    onYeastCalculation(fields);
-    std::printf("typical batch: Tt1=%s jiutiji=%s s2=%s s3=%s jiaomu2=%s\n", fields.Tt1.c_str(),
-                fields.jiutiji.c_str(), fields.s2.c_str(), fields.s3.c_str(),
-                fields.jiaomu2.c_str());
+    const CalculatorFields fields = pressAll(batchInputs());
+    std::printf("typical batch: Tt1=%s jiutiji=%s s2=%s s3=%s jiaomu2=%s\n",
+                fields.text(Field::Tt1).c_str(), fields.text(Field::jiutiji).c_str(),
+                fields.text(Field::s2).c_str(), fields.text(Field::s3).c_str(),
+                fields.text(Field::jiaomu2).c_str());
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include "core/calculations.h"
 
+#include <array>
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "core/numeric_text.h"
 
@@ -17,124 +20,159 @@ constexpr std::string_view kZeroGrams = "0.00";
 // solution formula divides by this product, not by 61.8.
 constexpr double kSolutionDivisor = 60 * 1.03;
 
-bool anyEmpty(std::initializer_list<std::string_view> texts)
-{
-    for (const std::string_view text : texts) {
-        if (IsEmptyText(text))
-            return true;
+// One run of a calculation: reads the fields as they stand, its own writes
+// included, and records what it writes without touching anything else.
+class Run {
+public:
+    explicit Run(const CalculatorFields& fields) : m_fields(fields) {}
+
+    const std::string& text(Field field) const
+    {
+        for (auto it = m_update.writes.rbegin(); it != m_update.writes.rend(); ++it) {
+            if (it->field == field)
+                return it->text;
+        }
+        return m_fields.text(field);
     }
-    return false;
-}
 
-// Reads the fields in the order given into `values`; the first text that is
-// not a number stops the reading and names its field.
-template <std::size_t N>
-CalculationOutcome readAll(const CalculatorFields& fields, const Field (&names)[N],
-                           double (&values)[N])
-{
-    for (std::size_t i = 0; i < N; ++i) {
-        const auto value = ReadNumber(fields.text(names[i]));
-        if (!value)
-            return CalculationFailure{CalculationFailure::Kind::Unreadable, names[i]};
-        values[i] = *value;
+    bool anyEmpty(std::initializer_list<Field> guarded) const
+    {
+        for (const Field field : guarded) {
+            if (isEmptyText(text(field)))
+                return true;
+        }
+        return false;
     }
-    return std::nullopt;
-}
 
-// Every operand is finite, so a step without a finite result (division by
-// zero, overflow) leaves the final value infinite or NaN: checking it once
-// before writing stops at the same point as checking each step.
-CalculationOutcome write(CalculatorFields& fields, Field result, double value,
-                         FixedPattern pattern)
-{
-    if (!std::isfinite(value))
-        return CalculationFailure{CalculationFailure::Kind::NotFinite, result};
-    fields.text(result) = FormatFixed(value, pattern);
-    return std::nullopt;
-}
+    // The values of the fields named, read in the order given; the first
+    // text that is not a number stops the reading and the run.
+    template <std::size_t N>
+    std::optional<std::array<double, N>> read(const std::array<Field, N>& names)
+    {
+        std::array<double, N> values{};
+        for (std::size_t i = 0; i < N; ++i) {
+            const auto value = readNumber(text(names[i]));
+            if (!value) {
+                m_update.failure = {CalculationFailure::Kind::Unreadable, names[i]};
+                return std::nullopt;
+            }
+            values[i] = *value;
+        }
+        return values;
+    }
 
-CalculationOutcome computeSugar(CalculatorFields& fields)
+    void write(Field field, std::string_view text)
+    {
+        m_update.writes.push_back({field, std::string(text)});
+    }
+
+    // Every operand is finite, so a step without a finite result (division by
+    // zero, overflow) leaves the final value infinite or NaN: checking it once
+    // before writing stops at the same point as checking each step.
+    bool writeResult(Field result, double value, FixedPattern pattern)
+    {
+        if (!std::isfinite(value)) {
+            m_update.failure = {CalculationFailure::Kind::NotFinite, result};
+            return false;
+        }
+        write(result, formatFixed(value, pattern));
+        return true;
+    }
+
+    FieldUpdate finish() { return std::move(m_update); }
+
+private:
+    const CalculatorFields& m_fields;
+    FieldUpdate m_update;
+};
+
+bool computeSugar(Run& run)
 {
-    double v[6];
-    if (auto failure = readAll(fields, {Field::Tt2, Field::T1, Field::xiguan, Field::weit,
-                                        Field::sd, Field::bizhong}, v))
-        return failure;
-    const auto [target, potential, customary, weight, yield, gravity] = v;
+    const auto v = run.read(std::array{Field::Tt2, Field::T1, Field::xiguan, Field::weit,
+                                       Field::sd, Field::bizhong});
+    if (!v)
+        return false;
+    const auto [target, potential, customary, weight, yield, gravity] = *v;
     double d = target - potential;
     d = d * customary;
     d = d * weight;
     d = d * yield;
     d = d / gravity;
     d = d / 1000;
-    return write(fields, Field::Tt1, d, FixedPattern::ThreeDecimals);
+    return run.writeResult(Field::Tt1, d, FixedPattern::ThreeDecimals);
 }
 
 // Reads Tt1 back as written, so the volume agrees with the rounded sugar shown.
-CalculationOutcome computeWineVolume(CalculatorFields& fields)
+void computeWineVolume(Run& run)
 {
-    double v[3];
-    if (auto failure = readAll(fields, {Field::Tt1, Field::sd, Field::weit}, v))
-        return failure;
-    const auto [sugar, yield, weight] = v;
+    const auto v = run.read(std::array{Field::Tt1, Field::sd, Field::weit});
+    if (!v)
+        return;
+    const auto [sugar, yield, weight] = *v;
     const double juice = weight * yield;
     const double sugarShare = yield * sugar;
-    return write(fields, Field::jiutiji, sugarShare + juice, FixedPattern::ThreeDecimals);
+    run.writeResult(Field::jiutiji, sugarShare + juice, FixedPattern::ThreeDecimals);
 }
 
 // The dose for the whole batch, in mg, per litre of juice.
-CalculationOutcome readSulfiteDose(const CalculatorFields& fields, double& dose)
+std::optional<double> readSulfiteDose(Run& run)
 {
-    double v[4];
-    if (auto failure = readAll(fields, {Field::s1, Field::weit, Field::sd, Field::bizhong}, v))
-        return failure;
-    const auto [perLitre, weight, yield, gravity] = v;
-    dose = perLitre * weight;
+    const auto v = run.read(std::array{Field::s1, Field::weit, Field::sd, Field::bizhong});
+    if (!v)
+        return std::nullopt;
+    const auto [perLitre, weight, yield, gravity] = *v;
+    double dose = perLitre * weight;
     dose = dose * yield;
     dose = dose / gravity;
-    return std::nullopt;
+    return dose;
 }
 
 }  // namespace
 
-CalculationOutcome onSugarCalculation(CalculatorFields& fields)
+FieldUpdate calculateSugar(const CalculatorFields& fields)
 {
-    if (anyEmpty({fields.bizhong.text, fields.xiguan.text, fields.sd}))
-        fields.Tt1 = kZeroKilos;
-    else if (auto failure = computeSugar(fields))
-        return failure;
-    return computeWineVolume(fields);
+    Run run(fields);
+    if (run.anyEmpty({Field::bizhong, Field::xiguan, Field::sd}))
+        run.write(Field::Tt1, kZeroKilos);
+    else if (!computeSugar(run))
+        return run.finish();
+    computeWineVolume(run);
+    return run.finish();
 }
 
-CalculationOutcome onSulfiteCalculation(CalculatorFields& fields)
+FieldUpdate calculateSulfite(const CalculatorFields& fields)
 {
-    if (anyEmpty({fields.bizhong.text, fields.s1, fields.sd})) {
-        fields.s2 = kZeroGrams;
-        fields.s3 = kZeroGrams;
-        return std::nullopt;
+    Run run(fields);
+    if (run.anyEmpty({Field::bizhong, Field::s1, Field::sd})) {
+        run.write(Field::s2, kZeroGrams);
+        run.write(Field::s3, kZeroGrams);
+        return run.finish();
     }
-    double dose = 0;
-    if (auto failure = readSulfiteDose(fields, dose))
-        return failure;
-    if (auto failure = write(fields, Field::s2, dose / 500, FixedPattern::TwoDecimals))
-        return failure;
-    if (auto failure = readSulfiteDose(fields, dose))
-        return failure;
-    return write(fields, Field::s3, dose / kSolutionDivisor, FixedPattern::TwoDecimals);
+    // The dose is read again for s3, as the fields stand after s2 is written.
+    auto dose = readSulfiteDose(run);
+    if (!dose || !run.writeResult(Field::s2, *dose / 500, FixedPattern::TwoDecimals))
+        return run.finish();
+    dose = readSulfiteDose(run);
+    if (dose)
+        run.writeResult(Field::s3, *dose / kSolutionDivisor, FixedPattern::TwoDecimals);
+    return run.finish();
 }
 
-CalculationOutcome onYeastCalculation(CalculatorFields& fields)
+FieldUpdate calculateYeast(const CalculatorFields& fields)
 {
-    if (IsEmptyText(fields.sd)) {
-        fields.jiaomu2 = kZeroGrams;
-        return std::nullopt;
+    Run run(fields);
+    if (run.anyEmpty({Field::sd})) {
+        run.write(Field::jiaomu2, kZeroGrams);
+        return run.finish();
     }
-    double v[3];
-    if (auto failure = readAll(fields, {Field::jiaomu1, Field::weit, Field::sd}, v))
-        return failure;
-    const auto [perKilo, weight, yield] = v;
+    const auto v = run.read(std::array{Field::jiaomu1, Field::weit, Field::sd});
+    if (!v)
+        return run.finish();
+    const auto [perKilo, weight, yield] = *v;
     double yeast = perKilo * weight;
     yeast = yeast * yield;
-    return write(fields, Field::jiaomu2, yeast, FixedPattern::TwoDecimals);
+    run.writeResult(Field::jiaomu2, yeast, FixedPattern::TwoDecimals);
+    return run.finish();
 }
 
 }  // namespace mostaric

@@ -1,35 +1,19 @@
 #pragma once
 
-#include <optional>
-
-#include "core/calculator_fields.h"
+#include "core/field_update.h"
+#include "core/fields.h"
 
 namespace mostaric {
 
-// Why a calculation stopped. Fields written before the failing step keep
-// their new texts; the field being computed and all later ones are untouched.
-struct CalculationFailure {
-    enum class Kind {
-        Unreadable,  // `field` holds a text that is not a number
-        NotFinite,   // the value for result `field` has no finite result
-    };
-    Kind kind;
-    Field field;
+// 加糖计算 (jisuan): sugar to add for the target alcohol into Tt1, then the
+// rough wine volume into jiutiji, computed from Tt1's rounded text.
+FieldUpdate calculateSugar(const CalculatorFields& fields);
 
-    friend bool operator==(const CalculationFailure&, const CalculationFailure&) = default;
-};
+// 加硫计算 (jialiu): potassium metabisulfite into s2, then 6% sulfurous acid
+// solution into s3.
+FieldUpdate calculateSulfite(const CalculatorFields& fields);
 
-// Nothing on success.
-using CalculationOutcome = std::optional<CalculationFailure>;
-
-// Sugar to add for the target alcohol into Tt1, then the rough wine volume
-// into jiutiji (computed from Tt1's rounded text).
-CalculationOutcome onSugarCalculation(CalculatorFields& fields);
-
-// Potassium metabisulfite into s2, then 6% sulfurous acid solution into s3.
-CalculationOutcome onSulfiteCalculation(CalculatorFields& fields);
-
-// Yeast into jiaomu2.
-CalculationOutcome onYeastCalculation(CalculatorFields& fields);
+// 酵母计算 (jiaomu): yeast into jiaomu2.
+FieldUpdate calculateYeast(const CalculatorFields& fields);
 
 }  // namespace mostaric

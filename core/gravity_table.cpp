@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <string>
 
-#include "core/calculator_fields.h"
-
 namespace mostaric {
 
 // Gravity at 20 °C, alcohol %vol, Brix. Every cell is the exact text shown.
-const std::array<GravityRow, 56> GravityTable = {{
+constexpr std::array<GravityRow, 56> kGravityTable = {{
     {"1.056", "7.0", "13.7"},
     {"1.057", "7.2", "14"},
     {"1.058", "7.3", "14.2"},
@@ -67,21 +65,16 @@ const std::array<GravityRow, 56> GravityTable = {{
     {"1.111", "15.6", "26.1"},
 }};
 
-void fillGravityList(ChoiceList& bizhong)
+FieldUpdate chooseGravity(std::string_view gravity)
 {
-    for (const GravityRow& row : GravityTable)
-        bizhong.append(std::string(row.gravity));
-}
-
-void onGravityChosen(CalculatorFields& fields)
-{
-    const auto row = std::ranges::find(GravityTable, std::string_view(fields.bizhong.text),
-                                       &GravityRow::gravity);
-    if (row == GravityTable.end())
-        return;
-    fields.T1 = row->alcohol;
-    fields.Tt2 = row->alcohol;
-    fields.tangdu = row->brix;
+    FieldUpdate update;
+    const auto row = std::ranges::find(kGravityTable, gravity, &GravityRow::gravity);
+    if (row != kGravityTable.end()) {
+        update.writes = {{Field::T1, std::string(row->alcohol)},
+                         {Field::Tt2, std::string(row->alcohol)},
+                         {Field::tangdu, std::string(row->brix)}};
+    }
+    return update;
 }
 
 }  // namespace mostaric

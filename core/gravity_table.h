@@ -3,10 +3,9 @@
 #include <array>
 #include <string_view>
 
-namespace mostaric {
+#include "core/field_update.h"
 
-struct ChoiceList;
-struct CalculatorFields;
+namespace mostaric {
 
 // One measured specific gravity at 20 °C and what the must gives by itself.
 struct GravityRow {
@@ -15,13 +14,11 @@ struct GravityRow {
     std::string_view brix;     // degrees Brix, into tangdu
 };
 
-extern const std::array<GravityRow, 56> GravityTable;
+extern const std::array<GravityRow, 56> kGravityTable;
 
-// Appends every gravity text, in table order, to the list of bizhong.
-void fillGravityList(ChoiceList& bizhong);
-
-// Copies the row whose key equals bizhong's text exactly into T1, Tt2 and
-// tangdu; a text that matches no key writes nothing.
-void onGravityChosen(CalculatorFields& fields);
+// A gravity chosen in bizhong (its click): the row whose key equals `gravity`
+// exactly gives T1, Tt2 and tangdu, in that order; a text that matches no key
+// writes nothing.
+FieldUpdate chooseGravity(std::string_view gravity);
 
 }  // namespace mostaric

@@ -2,12 +2,11 @@
 
 namespace mostaric {
 
-void onNumericKeyPress(std::int16_t& keyCode)
+bool acceptsKey(std::int16_t keyCode)
 {
     constexpr std::int16_t kBackspace = 8;
     const bool isDigit = keyCode >= '0' && keyCode <= '9';
-    if (!isDigit && keyCode != '.' && keyCode != kBackspace)
-        keyCode = 0;
+    return isDigit || keyCode == '.' || keyCode == kBackspace;
 }
 
 }  // namespace mostaric

@@ -45,9 +45,9 @@ constexpr std::size_t kFixedBufferSize = 400;
 
 }  // namespace
 
-bool IsEmptyText(std::string_view text) { return text.empty(); }
+bool isEmptyText(std::string_view text) { return text.empty(); }
 
-std::optional<double> ReadNumber(std::string_view text)
+std::optional<double> readNumber(std::string_view text)
 {
     if (!isNumberText(text))
         return std::nullopt;
@@ -65,7 +65,7 @@ std::optional<double> ReadNumber(std::string_view text)
     return value;
 }
 
-std::string FormatFixed(double value, FixedPattern pattern)
+std::string formatFixed(double value, FixedPattern pattern)
 {
     std::array<char, kFixedBufferSize> buffer{};
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
@@ -79,7 +79,7 @@ std::string FormatFixed(double value, FixedPattern pattern)
     return text;
 }
 
-std::string NumberText(double value)
+std::string numberText(double value)
 {
     constexpr int kSignificantDigits = 15;
     std::array<char, kFixedBufferSize> buffer{};

@@ -14,16 +14,16 @@ enum class FixedPattern {
 };
 
 // The guards' test: true only for the text of length 0 (blanks are not empty).
-bool IsEmptyText(std::string_view text);
+bool isEmptyText(std::string_view text);
 
 // Reads an optional "-", then digits with at most one ".", at least one digit.
 // Anything else, and a value beyond the double range, gives nothing.
-std::optional<double> ReadNumber(std::string_view text);
+std::optional<double> readNumber(std::string_view text);
 
 // The value rounded to 3 or 2 decimals: no grouping, no exponent, no "+".
-std::string FormatFixed(double value, FixedPattern pattern);
+std::string formatFixed(double value, FixedPattern pattern);
 
 // Shortest plain text for list entries and start texts: "17", "0.62", "1.1".
-std::string NumberText(double value);
+std::string numberText(double value);
 
 }  // namespace mostaric

@@ -1,13 +1,12 @@
 #include "core/variety_table.h"
 
 #include <algorithm>
-
-#include "core/calculator_fields.h"
+#include <string>
 
 namespace mostaric {
 
 // Two-character names carry two U+0020 blanks between their characters.
-const std::array<VarietyRow, 9> VarietyTable = {{
+constexpr std::array<VarietyRow, 9> kVarietyTable = {{
     {"赤霞珠", "0.62"},
     {"蛇龙珠", "0.75"},
     {"品丽珠", "0.76"},
@@ -19,17 +18,18 @@ const std::array<VarietyRow, 9> VarietyTable = {{
     {"山葡萄", "0.58"},
 }};
 
-const std::array<std::string_view, 9> VarietyListOrder = {
+constexpr std::array<std::string_view, 9> kVarietyListOrder = {
     "赤霞珠", "蛇龙珠", "桂  葡", "品丽珠", "美  乐",
     "西  拉", "巨  峰", "玫瑰香", "山葡萄",
 };
 
-void onVarietyChosen(CalculatorFields& fields)
+FieldUpdate chooseVariety(std::string_view name)
 {
-    const auto row = std::ranges::find(VarietyTable, std::string_view(fields.pinzhong.text),
-                                       &VarietyRow::name);
-    if (row != VarietyTable.end())
-        fields.sd = row->juiceYield;
+    FieldUpdate update;
+    const auto row = std::ranges::find(kVarietyTable, name, &VarietyRow::name);
+    if (row != kVarietyTable.end())
+        update.writes = {{Field::sd, std::string(row->juiceYield)}};
+    return update;
 }
 
 }  // namespace mostaric

@@ -3,9 +3,9 @@
 #include <array>
 #include <string_view>
 
-namespace mostaric {
+#include "core/field_update.h"
 
-struct CalculatorFields;
+namespace mostaric {
 
 // A grape variety and the share of the must's weight that is juice.
 struct VarietyRow {
@@ -13,14 +13,14 @@ struct VarietyRow {
     std::string_view juiceYield;  // into sd, e.g. "0.62"
 };
 
-extern const std::array<VarietyRow, 9> VarietyTable;
+extern const std::array<VarietyRow, 9> kVarietyTable;
 
 // The variety names in the order of the pinzhong list, which is not the
 // table's order.
-extern const std::array<std::string_view, 9> VarietyListOrder;
+extern const std::array<std::string_view, 9> kVarietyListOrder;
 
-// Writes the yield of the variety named exactly by pinzhong's text into sd;
-// a text that names no variety writes nothing.
-void onVarietyChosen(CalculatorFields& fields);
+// A variety chosen in pinzhong (its click): the yield of the variety named
+// exactly `name` goes into sd; a text that names no variety writes nothing.
+FieldUpdate chooseVariety(std::string_view name);
 
 }  // namespace mostaric

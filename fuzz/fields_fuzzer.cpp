@@ -1,6 +1,6 @@
 // libFuzzer target for the calculator core. Each input is a short program:
-// put arbitrary texts into the inputs and lists of CalculatorFields, choose
-// arbitrary entries, type arbitrary key codes and run every operation. After
+// put arbitrary texts into the fields, choose arbitrary list entries, type
+// arbitrary key codes and run every operation. After
 // each step it checks what must always hold:
 //  - an operation changes only the fields it writes;
 //  - a result field keeps its text or holds a fixed-decimal text ("-"?,
@@ -24,10 +24,11 @@
 #include <vector>
 
 #include "core/calculations.h"
-#include "core/calculator_fields.h"
+#include "core/fields.h"
 #include "core/gravity_table.h"
 #include "core/key_filter.h"
 #include "core/numeric_text.h"
+#include "core/start_up.h"
 #include "core/variety_table.h"
 
 namespace {
@@ -73,28 +74,26 @@ struct Written {
     std::size_t decimals;
 };
 
-// Every field that is not in `written` is the same before and after; so are
-// the lists' entries, which no operation touches.
+// Every field that is not in `written` is the same before and after.
 void requireOnlyWritten(const CalculatorFields& before, const CalculatorFields& after,
                         const std::vector<Field>& written)
 {
-    require(before.pinzhong.items == after.pinzhong.items, "pinzhong entries unchanged");
-    require(before.bizhong.items == after.bizhong.items, "bizhong entries unchanged");
-    require(before.xiguan.items == after.xiguan.items, "xiguan entries unchanged");
-    for (const Field field : AllFields) {
-        if (std::find(written.begin(), written.end(), field) != written.end())
+    for (const FieldInfo& info : kFields) {
+        if (std::find(written.begin(), written.end(), info.field) != written.end())
             continue;
-        require(before.text(field) == after.text(field), "an unwritten field keeps its text",
-                fieldName(field));
+        require(before.text(info.field) == after.text(info.field),
+                "an unwritten field keeps its text", info.name);
     }
 }
 
 void runCalculation(CalculatorFields& fields,
-                    CalculationOutcome (*calculation)(CalculatorFields&),
+                    FieldUpdate (*calculation)(const CalculatorFields&),
                     std::initializer_list<Written> results)
 {
     const CalculatorFields before = fields;
-    const CalculationOutcome outcome = calculation(fields);
+    const FieldUpdate update = calculation(fields);
+    const std::optional<CalculationFailure>& outcome = update.failure;
+    fields = update.appliedTo(fields);
 
     std::vector<Field> written;
     for (const Written& result : results)
@@ -124,7 +123,7 @@ void runCalculation(CalculatorFields& fields,
     }
     if (outcome && outcome->kind == CalculationFailure::Kind::Unreadable) {
         // Only a text that is not a number can be unreadable.
-        require(!ReadNumber(after.text(outcome->field)).has_value(),
+        require(!readNumber(after.text(outcome->field)).has_value(),
                 "an unreadable field holds no number", after.text(outcome->field));
     }
 }
@@ -132,60 +131,60 @@ void runCalculation(CalculatorFields& fields,
 void runGravityChosen(CalculatorFields& fields)
 {
     const CalculatorFields before = fields;
-    onGravityChosen(fields);
+    const std::string& chosen = before.text(Field::bizhong);
+    fields = chooseGravity(chosen).appliedTo(fields);
     requireOnlyWritten(before, fields, {Field::T1, Field::Tt2, Field::tangdu});
-    const auto row = std::find_if(GravityTable.begin(), GravityTable.end(), [&](const GravityRow& r) {
-        return r.gravity == before.bizhong.text;
-    });
-    if (row == GravityTable.end()) {
-        require(fields == before, "an unknown gravity writes nothing", before.bizhong.text);
+    const auto row = std::find_if(kGravityTable.begin(), kGravityTable.end(),
+                                  [&](const GravityRow& r) { return r.gravity == chosen; });
+    if (row == kGravityTable.end()) {
+        require(fields == before, "an unknown gravity writes nothing", chosen);
     } else {
-        require(fields.T1 == row->alcohol && fields.Tt2 == row->alcohol
-                    && fields.tangdu == row->brix,
-                "a known gravity copies its row", before.bizhong.text);
+        require(fields.text(Field::T1) == row->alcohol && fields.text(Field::Tt2) == row->alcohol
+                    && fields.text(Field::tangdu) == row->brix,
+                "a known gravity copies its row", chosen);
     }
 }
 
 void runVarietyChosen(CalculatorFields& fields)
 {
     const CalculatorFields before = fields;
-    onVarietyChosen(fields);
+    const std::string& chosen = before.text(Field::pinzhong);
+    fields = chooseVariety(chosen).appliedTo(fields);
     requireOnlyWritten(before, fields, {Field::sd});
-    const auto row = std::find_if(VarietyTable.begin(), VarietyTable.end(), [&](const VarietyRow& r) {
-        return r.name == before.pinzhong.text;
-    });
-    if (row == VarietyTable.end())
-        require(fields == before, "an unknown variety writes nothing", before.pinzhong.text);
+    const auto row = std::find_if(kVarietyTable.begin(), kVarietyTable.end(),
+                                  [&](const VarietyRow& r) { return r.name == chosen; });
+    if (row == kVarietyTable.end())
+        require(fields == before, "an unknown variety writes nothing", chosen);
     else
-        require(fields.sd == row->juiceYield, "a known variety copies its yield", row->name);
+        require(fields.text(Field::sd) == row->juiceYield, "a known variety copies its yield",
+                row->name);
 }
 
 void runKeyPress(std::int16_t original)
 {
-    std::int16_t code = original;
-    onNumericKeyPress(code);
     const bool passes = (original >= '0' && original <= '9') || original == '.' || original == 8;
-    require(code == (passes ? original : 0), "the key filter's rule");
+    require(acceptsKey(original) == passes, "the key filter's rule");
 }
 
 void runNumberRoundTrip(std::string_view text)
 {
-    const std::optional<double> value = ReadNumber(text);
+    const std::optional<double> value = readNumber(text);
     if (!value)
         return;
     // Whatever ReadNumber accepts is finite, and formats to a fixed text.
     require(*value - *value == 0.0, "ReadNumber gives finite values", text);
-    require(isFixedText(FormatFixed(*value, FixedPattern::ThreeDecimals), 3), "3-decimal text", text);
-    require(isFixedText(FormatFixed(*value, FixedPattern::TwoDecimals), 2), "2-decimal text", text);
+    require(isFixedText(formatFixed(*value, FixedPattern::ThreeDecimals), 3), "3-decimal text", text);
+    require(isFixedText(formatFixed(*value, FixedPattern::TwoDecimals), 2), "2-decimal text", text);
 }
 
-ChoiceList& pickList(CalculatorFields& fields, FuzzedDataProvider& in)
+Field pickList(FuzzedDataProvider& in)
 {
-    switch (in.ConsumeIntegralInRange<int>(0, 2)) {
-    case 0: return fields.pinzhong;
-    case 1: return fields.bizhong;
-    default: return fields.xiguan;
-    }
+    return in.PickValueInArray({Field::pinzhong, Field::bizhong, Field::xiguan});
+}
+
+Field pickField(FuzzedDataProvider& in)
+{
+    return kFields[in.ConsumeIntegralInRange<std::size_t>(0, kFieldCount - 1)].field;
 }
 
 }  // namespace
@@ -195,21 +194,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider in(data, size);
     CalculatorFields fields;
     if (in.ConsumeBool())
-        onMainWindowLoad(fields);
+        fields = startUpFields();
 
     for (int step = 0; step < 64 && in.remaining_bytes() > 0; ++step) {
         switch (in.ConsumeIntegralInRange<int>(0, 11)) {
         case 0: {  // any text into any field, results included
-            const Field field = in.PickValueInArray(AllFields);
-            fields.text(field) = in.ConsumeRandomLengthString(24);
+            fields.text(pickField(in)) = in.ConsumeRandomLengthString(24);
             break;
         }
         case 1:
-            pickList(fields, in).append(in.ConsumeRandomLengthString(24));
-            break;
-        case 2: {
-            ChoiceList& list = pickList(fields, in);
-            list.choose(in.ConsumeIntegralInRange<std::size_t>(0, list.items.size() + 2));
+        case 2: {  // a list entry chosen by its place
+            const Field list = pickList(in);
+            const auto entries = listEntries(list);
+            const auto index = in.ConsumeIntegralInRange<std::size_t>(0, entries.size() - 1);
+            fields.text(list) = entries[index];
             break;
         }
         case 3:
@@ -219,13 +217,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             runVarietyChosen(fields);
             break;
         case 5:
-            runCalculation(fields, onSugarCalculation, {{Field::Tt1, 3}, {Field::jiutiji, 3}});
+            runCalculation(fields, calculateSugar, {{Field::Tt1, 3}, {Field::jiutiji, 3}});
             break;
         case 6:
-            runCalculation(fields, onSulfiteCalculation, {{Field::s2, 2}, {Field::s3, 2}});
+            runCalculation(fields, calculateSulfite, {{Field::s2, 2}, {Field::s3, 2}});
             break;
         case 7:
-            runCalculation(fields, onYeastCalculation, {{Field::jiaomu2, 2}});
+            runCalculation(fields, calculateYeast, {{Field::jiaomu2, 2}});
             break;
         case 8:
             runKeyPress(in.ConsumeIntegral<std::int16_t>());
@@ -234,7 +232,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             runNumberRoundTrip(in.ConsumeRandomLengthString(24));
             break;
         case 10: {  // a list chosen by a typed text, not by an entry
-            pickList(fields, in).text = in.ConsumeRandomLengthString(24);
+            fields.text(pickList(in)) = in.ConsumeRandomLengthString(24);
             break;
         }
         default: {  // a number typed key by key, as the window does
@@ -242,10 +240,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 in.PickValueInArray({Field::weit, Field::Tt2, Field::s1, Field::jiaomu1}));
             target.clear();
             for (const char c : in.ConsumeRandomLengthString(12)) {
-                std::int16_t code = static_cast<unsigned char>(c);
-                onNumericKeyPress(code);
-                if (code != 0)
-                    target.push_back(static_cast<char>(code));
+                if (acceptsKey(static_cast<unsigned char>(c)))
+                    target.push_back(c);
             }
             break;
         }

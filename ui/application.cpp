@@ -4,32 +4,15 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QThread>
 
 #include "ui/app_icon.h"
 #include "ui/explanation_window.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/window_frame.h"
 
 namespace mostaric::ui {
-namespace {
-
-// Places a window that has not been shown yet in the middle of its screen's
-// free area.
-void centreOnScreen(QWidget& window)
-{
-    QScreen* screen = window.screen();
-    if (screen == nullptr)
-        screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return;
-    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                           screen->availableGeometry()));
-}
-
-}  // namespace
 
 void prepareApplication(QApplication& app)
 {
@@ -44,7 +27,7 @@ void prepareApplication(QApplication& app)
 Application::Application(BrowserLauncher launcher)
     : m_launcher(launcher ? std::move(launcher) : BrowserLauncher(&openInSystemBrowser))
 {
-    m_mainWindow = new MainWindow;  // runs onMainWindowLoad
+    m_mainWindow = new MainWindow;  // with the start-up state
     connect(m_mainWindow, &MainWindow::explanationRequested, this, &Application::showExplanation);
     connect(m_mainWindow, &MainWindow::webLinkRequested, this, &Application::openForum);
     connect(m_mainWindow, &MainWindow::exitRequested, this, &Application::exit);
@@ -64,8 +47,7 @@ void Application::start()
     m_mainWindow->show();
     m_mainWindow->raise();
     m_mainWindow->activateWindow();
-    if (auto* first = m_mainWindow->findChild<QWidget*>(QStringLiteral("s3")))
-        first->setFocus(Qt::OtherFocusReason);
+    m_mainWindow->focusFirstControl();
 }
 
 MainWindow& Application::mainWindow()
@@ -109,9 +91,8 @@ void Application::openForum()
         return;
     const QUrl url = forumUrl();
     if (!m_launcher(url)) {
-        auto* button = m_mainWindow->findChild<QPushButton*>(QStringLiteral("Command1"));
         m_mainWindow->showNote(
-            button,
+            m_mainWindow->forumButton(),
             QStringLiteral("未能打开浏览器。论坛网址：%1").arg(forumAddress()));
     }
 }

@@ -21,8 +21,8 @@ void prepareApplication(QApplication& app);
 // The program's life cycle: owns the two windows and moves
 // between them.
 //
-// - Construction creates the main window, which runs the core's
-//   onMainWindowLoad before it is first shown; the explanation window does
+// - Construction creates the main window, which takes the core's start-up
+//   state before it is first shown; the explanation window does
 //   not exist until "说  明" is first pressed, and is reused after that.
 // - "说  明" hides the main window and shows the explanation window; its
 //   "返  回" (or its close box) hides it and shows the main window where it

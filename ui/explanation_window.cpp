@@ -1,89 +1,33 @@
 #include "ui/explanation_window.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QShowEvent>
+
 #include "ui/app_icon.h"
+#include "ui/control_builder.h"
 #include "ui/explanation_texts.h"
 #include "ui/fonts.h"
-#include "ui/twips.h"
-
-#include <QCloseEvent>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
-#include <QString>
-
-#include <algorithm>
-#include <vector>
+#include "ui/window_frame.h"
 
 namespace mostaric::ui {
 
-namespace {
-
-constexpr qreal kFontPointSize = 10.5;  // 宋体 10.5 pt: 14 px at 96 dpi
-
-// A fixed, non-resizable window with a title bar and a close box but no
-// minimise or maximise button. Qt::Tool keeps it out of the taskbar: on
-// Windows it becomes a tool window, on X11 a utility window that window
-// managers do not list. It stays a top-level window of its own.
-constexpr Qt::WindowFlags kWindowFlags =
-    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-    | Qt::MSWindowsFixedSizeDialogHint;
-
-}  // namespace
-
-ExplanationWindow::ExplanationWindow(QWidget* parent)
-    : QWidget(parent, kWindowFlags)
+ExplanationWindow::ExplanationWindow(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("explain"));
-    setWindowTitle(QStringLiteral("说明"));
+    setUpFixedWindow(*this, WindowRole::Page, QStringLiteral("explain"), QStringLiteral("说明"),
+                     6930, 7710);
     setWindowIcon(appIcon());
-    setFixedSize(twipsSize(6930, 7710));
-    const QFont font = songTiFont(kFontPointSize);
-    setFont(font);
+    setFont(songTiFont(10.5));
 
-    // Qt's keyboard order is the order in which the controls are created
-    // (QWidget::setTabOrder ignores controls that take no focus, like the
-    // labels), so the controls are created in the order of their Tab places.
-    std::vector<const ExplanationControl*> byTab;
-    for (const ExplanationControl& control : explanationControls())
-        byTab.push_back(&control);
-    std::stable_sort(byTab.begin(), byTab.end(),
-                     [](const ExplanationControl* a, const ExplanationControl* b) {
-                         return a->tab < b->tab;
-                     });
-    for (const ExplanationControl* entry : byTab) {
-        const ExplanationControl& control = *entry;
-        QWidget* widget = nullptr;
-        if (control.kind == ExplanationControl::Kind::Button) {
-            auto* button = new QPushButton(displayedText(control), this);
-            // The only control that takes the focus: Enter and Space press it.
-            button->setAutoDefault(true);
-            button->setDefault(true);
-            button->setFocusPolicy(Qt::StrongFocus);
-            connect(button, &QPushButton::clicked, this,
-                    &ExplanationWindow::backRequested);
-            m_goback = button;
-            widget = button;
-        } else {
-            auto* label = new QLabel(this);
-            label->setTextFormat(Qt::PlainText);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            // The lines are broken where the page's texts break; wrapping at
-            // the box's width could only add breaks with another font's
-            // metrics, so it stays off.
-            label->setWordWrap(false);
-            label->setMargin(0);
-            label->setIndent(0);
-            label->setText(displayedText(control));
-            widget = label;
-        }
-        widget->setObjectName(QString::fromLatin1(control.name));
-        widget->setFont(font);
-        widget->setGeometry(twipsRect(control.left, control.top,
-                                      control.width, control.height));
+    for (const BuiltControl& control : buildControls(*this, explanationControls())) {
+        if (control.button == nullptr)
+            continue;
+        // The only control that takes the focus: Enter and Space press it.
+        m_goback = control.button;
+        m_goback->setDefault(true);
+        m_goback->setFocusPolicy(Qt::StrongFocus);
+        connect(m_goback, &QPushButton::clicked, this, &ExplanationWindow::backRequested);
     }
     setFocusProxy(m_goback);
 }
@@ -94,14 +38,7 @@ void ExplanationWindow::showEvent(QShowEvent* event)
         if (!m_placed) {
             // First showing: centre the window on its screen.
             m_placed = true;
-            QScreen* screen = this->screen();
-            if (screen == nullptr)
-                screen = QGuiApplication::primaryScreen();
-            if (screen != nullptr) {
-                QRect frame = frameGeometry();
-                frame.moveCenter(screen->availableGeometry().center());
-                move(frame.topLeft());
-            }
+            centreOnScreen(*this);
         }
         m_goback->setFocus(Qt::OtherFocusReason);
         // Tool windows are shown without being activated on some platforms

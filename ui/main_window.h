@@ -1,29 +1,30 @@
 #pragma once
 
-#include <QHash>
-#include <QPointer>
+#include <QList>
 #include <QString>
 #include <QWidget>
 
-#include <functional>
+#include <array>
 
-#include "core/calculations.h"
-#include "core/calculator_fields.h"
+#include "core/field_update.h"
+#include "core/fields.h"
+#include "ui/field_marks.h"
 
 class QCloseEvent;
 class QComboBox;
-class QFrame;
 class QLineEdit;
 class QPushButton;
 
 namespace mostaric::ui {
 
-// The main window `count1`: every control of its definition table, in
-// its place, with its font, text and keyboard order. The controls hold the
-// field texts; each event builds a CalculatorFields from them, runs the
-// core's operation and writes back only the texts that changed.
+struct BuiltControl;
+
+// The main window `count1`: every control of its table, in its place, with
+// its font, text and keyboard order. The controls hold the field texts; each
+// event reads them, runs the core's operation and writes back only the texts
+// the operation wrote.
 //
-// Creating the window runs the core's onMainWindowLoad before it is first
+// Creating the window gives it the core's start-up state before it is first
 // shown. The three buttons of the life cycle ("说  明", Command1, "退  出")
 // and the close box only raise signals: the Application acts on them.
 class MainWindow : public QWidget {
@@ -35,8 +36,13 @@ public:
     // The calculator's state as the controls hold it now.
     CalculatorFields fields() const;
 
-    // The control of a field, by its Field; never null.
+    // The control of a field; never null.
     QWidget* fieldWidget(Field field) const;
+
+    QPushButton* forumButton() const { return m_forumButton; }
+
+    // Puts the focus on the first control of the keyboard order (s3).
+    void focusFirstControl();
 
     // Shows a short note beside `anchor` without stopping anything: a tool
     // tip that goes away by itself. Never a modal dialog.
@@ -47,7 +53,7 @@ public:
     QString lastNote() const { return m_lastNote; }
 
     // The fields marked now as the cause of a failed calculation.
-    QList<Field> markedFields() const;
+    QList<Field> markedFields() const { return m_marks.marked(); }
 
 Q_SIGNALS:
     void explanationRequested();
@@ -62,23 +68,28 @@ protected:
 private:
     enum class Operation { Gravity, Variety, Sugar, Sulfite, Yeast };
 
-    void buildControls();
+    void keepControl(const BuiltControl& control);
+    void describeFields();
     void loadStartState();
     void bindEvents();
-    void runOperation(Operation operation,
-                      const std::function<CalculationOutcome(CalculatorFields&)>& step);
-    void writeBack(const CalculatorFields& before, const CalculatorFields& after);
+    void run(Operation operation, const FieldUpdate& update);
+    void writeText(Field field, const QString& text);
     void markFailure(Operation operation, const CalculationFailure& failure);
     void clearMark(Field field);
+    void hideNoteWhenUnmarked();
     QString captionOf(Field field) const;
 
-    QHash<int, QWidget*> m_fieldWidgets;  // by Field
-    struct Mark {
-        Operation owner;
-        QPointer<QFrame> frame;
-        QString savedToolTip;
-    };
-    QHash<int, Mark> m_marks;  // by Field
+    std::array<QWidget*, kFieldCount> m_fieldWidgets{};
+    std::array<QComboBox*, kFieldCount> m_lists{};  // the list fields' only
+    std::array<QLineEdit*, kFieldCount> m_boxes{};  // every other field's
+    QPushButton* m_sugarButton = nullptr;
+    QPushButton* m_sulfiteButton = nullptr;
+    QPushButton* m_yeastButton = nullptr;
+    QPushButton* m_explainButton = nullptr;
+    QPushButton* m_forumButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    QWidget* m_firstControl = nullptr;
+    FieldMarks m_marks;
     QString m_lastNote;
 };
 

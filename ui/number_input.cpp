@@ -20,13 +20,8 @@
 namespace mostaric::ui {
 namespace {
 
-// The core's rule for one code; true when the code passes unchanged.
-bool passes(int code)
-{
-    auto keyCode = static_cast<std::int16_t>(code);
-    mostaric::onNumericKeyPress(keyCode);
-    return keyCode != 0;
-}
+// The core's rule for one code, taken as the 16-bit code a text box hands over.
+bool passes(int code) { return acceptsKey(static_cast<std::int16_t>(code)); }
 
 constexpr int kBackspace = 8;
 

@@ -36,7 +36,7 @@ QString filterTypedText(const QString& text);
 QMenu* createEditMenu(QLineEdit& box, const std::function<void()>& paste);
 
 // One of the four number inputs (weit, Tt2, s1, jiaomu1). Every character that
-// a key types goes through the core's onNumericKeyPress first; a refused one is
+// a key types goes through the core's key filter (acceptsKey) first; a refused one is
 // cancelled and leaves text, caret and selection as they were. Keys that type
 // nothing (arrows, Home, End, Delete, with or without Shift) keep their usual
 // effect. The other ways text can arrive are guarded by the same rule: an

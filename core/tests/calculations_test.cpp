@@ -15,21 +15,20 @@
 #include <vector>
 
 #include "core/calculations.h"
-#include "core/calculator_fields.h"
+#include "core/fields.h"
 #include "core/gravity_table.h"
+#include "core/start_up.h"
+#include "core/tests/test_support.h"
 #include "core/variety_table.h"
-
-namespace mostaric {
-void PrintTo(const CalculatorFields& fields, std::ostream* os);
-void PrintTo(const CalculationFailure& failure, std::ostream* os);
-}  // namespace mostaric
 
 namespace mostaric {
 namespace {
 
 using F = Field;
-using Texts = std::vector<std::pair<Field, std::string>>;
+using test::Texts;
+using test::with;
 using Kind = CalculationFailure::Kind;
+using CalculationOutcome = std::optional<CalculationFailure>;
 
 enum class Button { Sugar, Sulfite, Yeast };
 
@@ -157,30 +156,28 @@ std::vector<CalcCase> yeastCases() {
     };
 }
 
+// Runs the button's calculation and applies what it writes, as the window does.
 CalculationOutcome press(Button button, CalculatorFields& fields) {
+    FieldUpdate update;
     switch (button) {
-        case Button::Sugar: return onSugarCalculation(fields);
-        case Button::Sulfite: return onSulfiteCalculation(fields);
-        case Button::Yeast: break;
+        case Button::Sugar: update = calculateSugar(fields); break;
+        case Button::Sulfite: update = calculateSulfite(fields); break;
+        case Button::Yeast: update = calculateYeast(fields); break;
     }
-    return onYeastCalculation(fields);
+    fields = update.appliedTo(fields);
+    return update.failure;
 }
 
 class Calculation : public testing::TestWithParam<CalcCase> {};
 
 TEST_P(Calculation, WritesExactlyItsResults) {
     const CalcCase& c = GetParam();
-    CalculatorFields fields;
-    onMainWindowLoad(fields);
     // Results of an earlier round, so that "keeps its text" can be seen.
-    fields.Tt1 = "1.111";
-    fields.jiutiji = "2.222";
-    fields.s2 = "3.33";
-    fields.s3 = "4.44";
-    fields.jiaomu2 = "5.55";
-    for (const auto& [field, text] : c.inputs) fields.text(field) = text;
-    CalculatorFields expected = fields;
-    for (const auto& [field, text] : c.written) expected.text(field) = text;
+    CalculatorFields fields = with(startUpFields(), {{F::Tt1, "1.111"}, {F::jiutiji, "2.222"},
+                                                     {F::s2, "3.33"}, {F::s3, "4.44"},
+                                                     {F::jiaomu2, "5.55"}});
+    fields = with(fields, c.inputs);
+    const CalculatorFields expected = with(fields, c.written);
 
     EXPECT_EQ(press(c.button, fields), c.outcome);
     EXPECT_EQ(fields, expected);
@@ -192,69 +189,63 @@ INSTANTIATE_TEST_SUITE_P(Sugar, Calculation, testing::ValuesIn(sugarCases()), ca
 INSTANTIATE_TEST_SUITE_P(Sulfite, Calculation, testing::ValuesIn(sulfiteCases()), caseName);
 INSTANTIATE_TEST_SUITE_P(Yeast, Calculation, testing::ValuesIn(yeastCases()), caseName);
 
-void choose(ChoiceList& list, const std::string& item) {
-    const auto it = std::find(list.items.begin(), list.items.end(), item);
-    ASSERT_NE(it, list.items.end()) << item;
-    list.choose(static_cast<std::size_t>(it - list.items.begin()));
+void choose(CalculatorFields& fields, Field list, const std::string& item) {
+    const auto entries = listEntries(list);
+    ASSERT_NE(std::find(entries.begin(), entries.end(), item), entries.end()) << item;
+    fields.text(list) = item;
+}
+
+void pickGravity(CalculatorFields& f, const std::string& item) {
+    choose(f, F::bizhong, item);
+    f = chooseGravity(f.text(F::bizhong)).appliedTo(f);
+}
+
+void pickVariety(CalculatorFields& f, const std::string& item) {
+    choose(f, F::pinzhong, item);
+    f = chooseVariety(f.text(F::pinzhong)).appliedTo(f);
 }
 
 // The typical batch, driven only through the operations the window calls.
 TEST(TypicalBatch, EndToEnd) {
-    CalculatorFields f;
-    onMainWindowLoad(f);
+    CalculatorFields f = startUpFields();
 
-    choose(f.bizhong, "1.08");
-    onGravityChosen(f);
-    EXPECT_EQ(f.T1, "10.8");
-    EXPECT_EQ(f.Tt2, "10.8");
-    EXPECT_EQ(f.tangdu, "19.3");
+    pickGravity(f, "1.08");
+    EXPECT_EQ(f.text(F::T1), "10.8");
+    EXPECT_EQ(f.text(F::Tt2), "10.8");
+    EXPECT_EQ(f.text(F::tangdu), "19.3");
 
-    EXPECT_EQ(onSugarCalculation(f), std::nullopt);  // no target above the must's own yet
-    EXPECT_EQ(f.Tt1, "0.000");
-    EXPECT_EQ(f.jiutiji, "0.000");  // weit is still "0"
+    EXPECT_EQ(press(Button::Sugar, f), std::nullopt);  // no target above the must's own yet
+    EXPECT_EQ(f.text(F::Tt1), "0.000");
+    EXPECT_EQ(f.text(F::jiutiji), "0.000");  // weit is still "0"
 
-    choose(f.pinzhong, "赤霞珠");
-    onVarietyChosen(f);
-    EXPECT_EQ(f.sd, "0.62");
+    pickVariety(f, "赤霞珠");
+    EXPECT_EQ(f.text(F::sd), "0.62");
 
-    f.weit = "100";
-    f.Tt2 = "12.5";
-    choose(f.xiguan, "17");
-    EXPECT_EQ(onSugarCalculation(f), std::nullopt);
-    EXPECT_EQ(onSulfiteCalculation(f), std::nullopt);
-    EXPECT_EQ(onYeastCalculation(f), std::nullopt);
+    f = with(f, {{F::weit, "100"}, {F::Tt2, "12.5"}});
+    choose(f, F::xiguan, "17");
+    EXPECT_EQ(press(Button::Sugar, f), std::nullopt);
+    EXPECT_EQ(press(Button::Sulfite, f), std::nullopt);
+    EXPECT_EQ(press(Button::Yeast, f), std::nullopt);
 
-    CalculatorFields expected;
-    onMainWindowLoad(expected);
-    expected.bizhong.text = "1.08";
-    expected.pinzhong.text = "赤霞珠";
-    expected.xiguan.text = "17";
-    expected.weit = "100";
-    expected.Tt2 = "12.5";
-    expected.T1 = "10.8";
-    expected.tangdu = "19.3";
-    expected.Tt1 = "1.659";
-    expected.jiutiji = "63.029";
-    expected.s2 = "3.44";
-    expected.s3 = "27.87";
-    expected.jiaomu2 = "12.40";
+    const CalculatorFields expected =
+        with(startUpFields(), {{F::bizhong, "1.08"}, {F::pinzhong, "赤霞珠"}, {F::xiguan, "17"},
+                               {F::weit, "100"}, {F::Tt2, "12.5"}, {F::T1, "10.8"},
+                               {F::tangdu, "19.3"}, {F::Tt1, "1.659"}, {F::jiutiji, "63.029"},
+                               {F::s2, "3.44"}, {F::s3, "27.87"}, {F::jiaomu2, "12.40"}});
     EXPECT_EQ(f, expected);
 }
 
 // A variety choice changes no result until the button is pressed again.
 TEST(TypicalBatch, VarietyChoiceThenYeast) {
-    CalculatorFields f;
-    onMainWindowLoad(f);
-    f.weit = "100";
-    ASSERT_EQ(onYeastCalculation(f), std::nullopt);
-    ASSERT_EQ(f.jiaomu2, "12.40");
+    CalculatorFields f = with(startUpFields(), {{F::weit, "100"}});
+    ASSERT_EQ(press(Button::Yeast, f), std::nullopt);
+    ASSERT_EQ(f.text(F::jiaomu2), "12.40");
 
-    choose(f.pinzhong, "巨  峰");
-    onVarietyChosen(f);
-    EXPECT_EQ(f.sd, "0.83");
-    EXPECT_EQ(f.jiaomu2, "12.40");
-    EXPECT_EQ(onYeastCalculation(f), std::nullopt);
-    EXPECT_EQ(f.jiaomu2, "16.60");
+    pickVariety(f, "巨  峰");
+    EXPECT_EQ(f.text(F::sd), "0.83");
+    EXPECT_EQ(f.text(F::jiaomu2), "12.40");
+    EXPECT_EQ(press(Button::Yeast, f), std::nullopt);
+    EXPECT_EQ(f.text(F::jiaomu2), "16.60");
 }
 
 }  // namespace

@@ -10,7 +10,9 @@
 #include <string>
 
 #include "core/calculations.h"
-#include "core/calculator_fields.h"
+#include "core/fields.h"
+#include "core/start_up.h"
+#include "core/tests/test_support.h"
 #include "core/numeric_text.h"
 
 namespace mostaric {
@@ -48,37 +50,35 @@ TEST_F(GermanLocale, ReadNumberUsesThePoint) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(ReadNumber(c.text), c.value);
+        EXPECT_EQ(readNumber(c.text), c.value);
     }
 }
 
 TEST_F(GermanLocale, FormatFixedAndNumberTextWriteThePoint) {
-    EXPECT_EQ(FormatFixed(1.5, FixedPattern::ThreeDecimals), "1.500");
-    EXPECT_EQ(FormatFixed(-1.9962121, FixedPattern::ThreeDecimals), "-1.996");
-    EXPECT_EQ(FormatFixed(1234567.891, FixedPattern::TwoDecimals), "1234567.89");  // no grouping
-    EXPECT_EQ(NumberText(0.62), "0.62");
-    EXPECT_EQ(NumberText(1.056), "1.056");
-    EXPECT_EQ(NumberText(1.1), "1.1");
-    EXPECT_EQ(NumberText(17), "17");
+    EXPECT_EQ(formatFixed(1.5, FixedPattern::ThreeDecimals), "1.500");
+    EXPECT_EQ(formatFixed(-1.9962121, FixedPattern::ThreeDecimals), "-1.996");
+    EXPECT_EQ(formatFixed(1234567.891, FixedPattern::TwoDecimals), "1234567.89");  // no grouping
+    EXPECT_EQ(numberText(0.62), "0.62");
+    EXPECT_EQ(numberText(1.056), "1.056");
+    EXPECT_EQ(numberText(1.1), "1.1");
+    EXPECT_EQ(numberText(17), "17");
 }
 
 TEST_F(GermanLocale, StartUpAndSugarCalculation) {
-    CalculatorFields f;
-    onMainWindowLoad(f);
-    EXPECT_EQ(f.sd, "0.62");
-    ASSERT_EQ(f.bizhong.items.size(), 56u);
-    EXPECT_EQ(f.bizhong.items[0], "1.056");
-    EXPECT_EQ(f.bizhong.items[4], "1.06");
-    EXPECT_EQ(f.bizhong.items[44], "1.1");
+    const CalculatorFields start = startUpFields();
+    EXPECT_EQ(start.text(Field::sd), "0.62");
+    const auto gravities = listEntries(Field::bizhong);
+    ASSERT_EQ(gravities.size(), 56u);
+    EXPECT_EQ(gravities[0], "1.056");
+    EXPECT_EQ(gravities[4], "1.06");
+    EXPECT_EQ(gravities[44], "1.1");
 
-    f.bizhong.text = "1.08";
-    f.T1 = "10.8";
-    f.Tt2 = "12.5";
-    f.xiguan.text = "17";
-    f.weit = "100";
-    EXPECT_EQ(onSugarCalculation(f), std::nullopt);
-    EXPECT_EQ(f.Tt1, "1.659");
-    EXPECT_EQ(f.jiutiji, "63.029");
+    const CalculatorFields f = test::with(start, {{Field::bizhong, "1.08"}, {Field::T1, "10.8"},
+                                                  {Field::Tt2, "12.5"}, {Field::xiguan, "17"},
+                                                  {Field::weit, "100"}});
+    const FieldUpdate update = calculateSugar(f);
+    EXPECT_EQ(update.failure, std::nullopt);
+    EXPECT_EQ(update.writes, (std::vector<FieldText>{{Field::Tt1, "1.659"}, {Field::jiutiji, "63.029"}}));
 }
 
 }  // namespace

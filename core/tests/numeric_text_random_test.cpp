@@ -33,7 +33,7 @@ TEST(ReadNumberRandom, AcceptsExactlyTheGrammarWithTheStreamsValue) {
         const std::string text = i % 2 ? randomText(rng, "0123456789.-+ e,x", 8)
                                        : randomText(rng, "0123.-", 6);
         const bool isNumber = std::regex_match(text, grammar);
-        const std::optional<double> value = ReadNumber(text);
+        const std::optional<double> value = readNumber(text);
         ASSERT_EQ(value.has_value(), isNumber) << "\"" << text << "\"";
         if (!isNumber) continue;
         ++accepted;
@@ -73,10 +73,10 @@ TEST(FormatFixedRandom, WellFormedAndReadsBackWithinHalfAUnit) {
         }
         for (const FixedPattern pattern : {FixedPattern::ThreeDecimals, FixedPattern::TwoDecimals}) {
             const bool isThree = pattern == FixedPattern::ThreeDecimals;
-            const std::string text = FormatFixed(value, pattern);
+            const std::string text = formatFixed(value, pattern);
             SCOPED_TRACE(testing::Message() << std::hexfloat << value << " -> " << text);
             ASSERT_TRUE(std::regex_match(text, isThree ? three : two));
-            const std::optional<double> back = ReadNumber(text);
+            const std::optional<double> back = readNumber(text);
             ASSERT_TRUE(back.has_value());
             const double halfUnit = isThree ? 0.0005 : 0.005;
             ASSERT_LE(std::fabs(*back - value), halfUnit * (1 + 1e-9) + std::fabs(value) * DBL_EPSILON);

@@ -35,7 +35,7 @@ TEST(EmptyText, OnlyTheTextOfLengthZero) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("\"" + c.text + "\"");
-        EXPECT_EQ(IsEmptyText(c.text), c.empty);
+        EXPECT_EQ(isEmptyText(c.text), c.empty);
     }
 }
 
@@ -71,7 +71,7 @@ TEST(ReadNumber, NumbersGiveTheNearestDouble) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("\"" + c.text.substr(0, 60) + (c.text.size() > 60 ? "...\"" : "\""));
-        const std::optional<double> value = ReadNumber(c.text);
+        const std::optional<double> value = readNumber(c.text);
         ASSERT_TRUE(value.has_value());
         EXPECT_EQ(*value, c.value);
     }
@@ -91,7 +91,7 @@ TEST(ReadNumber, EverythingElseIsAFailure) {
     };
     for (const std::string& text : cases) {
         SCOPED_TRACE("\"" + text.substr(0, 60) + "\"");
-        EXPECT_EQ(ReadNumber(text), std::nullopt);
+        EXPECT_EQ(readNumber(text), std::nullopt);
     }
 }
 
@@ -122,7 +122,7 @@ TEST(FormatFixed, RoundsToTheNearestAndWritesAllDecimals) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.value << (c.pattern == k3 ? " 0.000" : " 0.00"));
-        EXPECT_EQ(FormatFixed(c.value, c.pattern), c.text);
+        EXPECT_EQ(formatFixed(c.value, c.pattern), c.text);
     }
 }
 
@@ -137,7 +137,7 @@ TEST(FormatFixed, NegativeValuesThatRoundToZero) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.value);
-        const std::string text = FormatFixed(c.value, c.pattern);
+        const std::string text = formatFixed(c.value, c.pattern);
         if (c.pattern == k3) {
             EXPECT_TRUE(text == "0.000" || text == "-0.000") << text;
         } else {
@@ -162,7 +162,7 @@ TEST(NumberText, ShortestPlainText) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(NumberText(c.value), c.text);
+        EXPECT_EQ(numberText(c.value), c.text);
     }
 }
 

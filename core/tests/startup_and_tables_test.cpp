@@ -9,14 +9,12 @@
 #include <utility>
 #include <vector>
 
-#include "core/calculator_fields.h"
+#include "core/fields.h"
 #include "core/gravity_table.h"
 #include "core/numeric_text.h"
+#include "core/start_up.h"
+#include "core/tests/test_support.h"
 #include "core/variety_table.h"
-
-namespace mostaric {
-void PrintTo(const CalculatorFields& fields, std::ostream* os);
-}
 
 namespace mostaric {
 namespace {
@@ -77,63 +75,55 @@ const std::vector<std::string> kVarietyList = {
     "赤霞珠", "蛇龙珠", "桂  葡", "品丽珠", "美  乐", "西  拉", "巨  峰", "玫瑰香", "山葡萄",
 };
 
-CalculatorFields startedUp() {
-    CalculatorFields fields;
-    onMainWindowLoad(fields);
-    return fields;
+using test::with;
+
+// Chooses the entry at `index` of `list` the way the user does: by its place.
+void chooseEntry(CalculatorFields& fields, Field list, std::size_t index) {
+    const auto entries = listEntries(list);
+    ASSERT_LT(index, entries.size());
+    fields.text(list) = entries[index];
 }
 
-// Chooses `item` in `list` the way the user does: by its place in the list.
-void chooseItem(ChoiceList& list, const std::string& item) {
-    auto it = std::find(list.items.begin(), list.items.end(), item);
-    ASSERT_NE(it, list.items.end()) << "no list item \"" << item << "\"";
-    list.choose(static_cast<std::size_t>(it - list.items.begin()));
-    ASSERT_EQ(list.text, item);
+// Chooses `entry` in `list`, which must hold it.
+void chooseItem(CalculatorFields& fields, Field list, const std::string& entry) {
+    const auto entries = listEntries(list);
+    const auto it = std::find(entries.begin(), entries.end(), entry);
+    ASSERT_NE(it, entries.end()) << "no list item \"" << entry << "\"";
+    chooseEntry(fields, list, static_cast<std::size_t>(it - entries.begin()));
 }
 
 // A state in the middle of a session: a typed target, earlier results and a
 // chosen variety, so that a choice that writes too much shows up.
 CalculatorFields midSession() {
-    CalculatorFields fields = startedUp();
-    fields.pinzhong.choose(1);
-    fields.sd = "0.75";
-    fields.xiguan.choose(2);
-    fields.weit = "250";
-    fields.Tt2 = "14.5";
-    fields.s1 = "45";
-    fields.jiaomu1 = "0.3";
-    fields.tangdu = "19.3";
-    fields.T1 = "10.8";
-    fields.Tt1 = "12.345";
-    fields.jiutiji = "123.456";
-    fields.s2 = "1.23";
-    fields.s3 = "4.56";
-    fields.jiaomu2 = "7.89";
-    return fields;
+    CalculatorFields fields = startUpFields();
+    chooseEntry(fields, Field::pinzhong, 1);
+    chooseEntry(fields, Field::xiguan, 2);
+    return with(fields, {{Field::sd, "0.75"}, {Field::weit, "250"}, {Field::Tt2, "14.5"},
+                         {Field::s1, "45"}, {Field::jiaomu1, "0.3"}, {Field::tangdu, "19.3"},
+                         {Field::T1, "10.8"}, {Field::Tt1, "12.345"}, {Field::jiutiji, "123.456"},
+                         {Field::s2, "1.23"}, {Field::s3, "4.56"}, {Field::jiaomu2, "7.89"}});
 }
 
 TEST(StartUp, FillsTheListsAndStartTextsAndChoosesNothing) {
-    CalculatorFields expected;
-    expected.pinzhong.items = kVarietyList;
-    for (const GravityCase& row : kGravityRows) expected.bizhong.items.push_back(row.gravity);
-    expected.xiguan.items = {"17", "18", "19", "20"};
-    expected.sd = "0.62";
-    expected.weit = "0";
-    expected.Tt2 = "0";
-    expected.s1 = "30";
-    expected.jiaomu1 = "0.2";
+    std::vector<std::string_view> gravities;
+    for (const GravityCase& row : kGravityRows) gravities.push_back(row.gravity);
+    EXPECT_EQ(listEntries(Field::pinzhong),
+              std::vector<std::string_view>(kVarietyList.begin(), kVarietyList.end()));
+    EXPECT_EQ(listEntries(Field::bizhong), gravities);
+    EXPECT_EQ(listEntries(Field::xiguan), (std::vector<std::string_view>{"17", "18", "19", "20"}));
+    EXPECT_TRUE(listEntries(Field::weit).empty());
 
-    EXPECT_EQ(startedUp(), expected);
+    const CalculatorFields expected = with({}, {{Field::sd, "0.62"}, {Field::weit, "0"},
+                                                {Field::Tt2, "0"}, {Field::s1, "30"},
+                                                {Field::jiaomu1, "0.2"}});
+    EXPECT_EQ(startUpFields(), expected);
 }
 
 // The calculations name fields through these; a mix-up would write or blame
 // the wrong field.
 TEST(Fields, NamesAndTextAccessMatchTheMembers) {
     CalculatorFields f;
-    f.pinzhong.text = "pinzhong"; f.bizhong.text = "bizhong"; f.xiguan.text = "xiguan";
-    f.weit = "weit"; f.Tt2 = "Tt2"; f.s1 = "s1"; f.jiaomu1 = "jiaomu1";
-    f.tangdu = "tangdu"; f.T1 = "T1"; f.Tt1 = "Tt1"; f.jiutiji = "jiutiji";
-    f.s2 = "s2"; f.s3 = "s3"; f.jiaomu2 = "jiaomu2"; f.sd = "sd";
+    for (const FieldInfo& info : kFields) f.text(info.field) = info.name;
     const struct {
         Field field;
         const char* name;
@@ -155,9 +145,9 @@ TEST(Fields, NamesAndTextAccessMatchTheMembers) {
 TEST(GravityTableData, EveryRowInOrder) {
     for (std::size_t i = 0; i < std::size(kGravityRows); ++i) {
         SCOPED_TRACE(kGravityRows[i].gravity);
-        EXPECT_EQ(GravityTable[i].gravity, kGravityRows[i].gravity);
-        EXPECT_EQ(GravityTable[i].alcohol, kGravityRows[i].alcohol);
-        EXPECT_EQ(GravityTable[i].brix, kGravityRows[i].brix);
+        EXPECT_EQ(kGravityTable[i].gravity, kGravityRows[i].gravity);
+        EXPECT_EQ(kGravityTable[i].alcohol, kGravityRows[i].alcohol);
+        EXPECT_EQ(kGravityTable[i].brix, kGravityRows[i].brix);
     }
 }
 
@@ -166,14 +156,13 @@ class GravityChoice : public testing::TestWithParam<GravityCase> {};
 TEST_P(GravityChoice, WritesTheRowIntoT1Tt2AndTangduOnly) {
     const GravityCase& row = GetParam();
     CalculatorFields fields = midSession();
-    chooseItem(fields.bizhong, row.gravity);
-    CalculatorFields expected = fields;
-    expected.T1 = row.alcohol;
-    expected.Tt2 = row.alcohol;  // the typed target is overwritten
-    expected.tangdu = row.brix;
+    chooseItem(fields, Field::bizhong, row.gravity);
+    const CalculatorFields expected =
+        with(fields, {{Field::T1, row.alcohol},
+                      {Field::Tt2, row.alcohol},  // the typed target is overwritten
+                      {Field::tangdu, row.brix}});
 
-    onGravityChosen(fields);
-    EXPECT_EQ(fields, expected);
+    EXPECT_EQ(chooseGravity(fields.text(Field::bizhong)).appliedTo(fields), expected);
 }
 
 // A list entry built from the number 1.0xy must come out as the key itself,
@@ -183,8 +172,8 @@ TEST_P(GravityChoice, KeyIsTheShortestTextOfItsNumber) {
     const auto at = std::find_if(std::begin(kGravityRows), std::end(kGravityRows),
                                  [&](const GravityCase& r) { return r.gravity == std::string(row.gravity); });
     const int index = static_cast<int>(at - std::begin(kGravityRows)) + 56;  // thousandths
-    EXPECT_EQ(NumberText((1000.0 + index) / 1000.0), row.gravity);
-    EXPECT_EQ(NumberText(1.0 + index * 0.001), row.gravity);  // carries float noise
+    EXPECT_EQ(numberText((1000.0 + index) / 1000.0), row.gravity);
+    EXPECT_EQ(numberText(1.0 + index * 0.001), row.gravity);  // carries float noise
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryRow, GravityChoice, testing::ValuesIn(kGravityRows),
@@ -201,23 +190,19 @@ TEST(GravityChoice, OtherFormsOfAKeyWriteNothing) {
     };
     for (const char* text : texts) {
         SCOPED_TRACE(std::string("\"") + text + "\"");
-        CalculatorFields fields = midSession();
-        fields.bizhong.text = text;
-        const CalculatorFields before = fields;
-        onGravityChosen(fields);
-        EXPECT_EQ(fields, before);
+        EXPECT_TRUE(chooseGravity(text).writes.empty());
     }
 }
 
 TEST(VarietyTableData, TableOrderAndListOrder) {
     for (std::size_t i = 0; i < std::size(kVarietyRows); ++i) {
         SCOPED_TRACE(kVarietyRows[i].id);
-        EXPECT_EQ(VarietyTable[i].name, kVarietyRows[i].name);
-        EXPECT_EQ(VarietyTable[i].juiceYield, kVarietyRows[i].yield);
-        EXPECT_EQ(VarietyListOrder[kVarietyRows[i].listPosition - 1], kVarietyRows[i].name);
+        EXPECT_EQ(kVarietyTable[i].name, kVarietyRows[i].name);
+        EXPECT_EQ(kVarietyTable[i].juiceYield, kVarietyRows[i].yield);
+        EXPECT_EQ(kVarietyListOrder[kVarietyRows[i].listPosition - 1], kVarietyRows[i].name);
     }
     for (std::size_t i = 0; i < kVarietyList.size(); ++i) {
-        EXPECT_EQ(VarietyListOrder[i], kVarietyList[i]) << "list position " << i + 1;
+        EXPECT_EQ(kVarietyListOrder[i], kVarietyList[i]) << "list position " << i + 1;
     }
 }
 
@@ -226,15 +211,14 @@ class VarietyChoice : public testing::TestWithParam<VarietyCase> {};
 TEST_P(VarietyChoice, WritesTheYieldIntoSdOnly) {
     const VarietyCase& row = GetParam();
     CalculatorFields fields = midSession();
-    fields.sd = row.name == std::string("山葡萄") ? "0.83" : "0.58";  // some other yield
-    fields.pinzhong.choose(row.listPosition - 1);
-    ASSERT_EQ(fields.pinzhong.text, row.name);
-    CalculatorFields expected = fields;
-    expected.sd = row.yield;
+    fields.text(Field::sd) = row.name == std::string("山葡萄") ? "0.83" : "0.58";  // another yield
+    chooseEntry(fields, Field::pinzhong, row.listPosition - 1);
+    ASSERT_EQ(fields.text(Field::pinzhong), row.name);
+    const CalculatorFields expected = with(fields, {{Field::sd, row.yield}});
 
-    onVarietyChosen(fields);
+    fields = chooseVariety(fields.text(Field::pinzhong)).appliedTo(fields);
     EXPECT_EQ(fields, expected);
-    onVarietyChosen(fields);  // the same choice again changes nothing
+    fields = chooseVariety(fields.text(Field::pinzhong)).appliedTo(fields);  // again: no change
     EXPECT_EQ(fields, expected);
 }
 
@@ -258,11 +242,7 @@ TEST(VarietyChoice, NamesThatDifferInTheirBlanksWriteNothing) {
     };
     for (const char* text : texts) {
         SCOPED_TRACE(std::string("\"") + text + "\"");
-        CalculatorFields fields = midSession();
-        fields.pinzhong.text = text;
-        const CalculatorFields before = fields;
-        onVarietyChosen(fields);
-        EXPECT_EQ(fields, before);
+        EXPECT_TRUE(chooseVariety(text).writes.empty());
     }
 }
 

@@ -1,29 +1,27 @@
 // Readable failure messages for whole-state comparisons: gtest would
 // otherwise print the structs as raw bytes.
 
-#include <ostream>
-#include <string>
-
-#include "core/calculations.h"
-#include "core/calculator_fields.h"
+#include "core/tests/test_support.h"
 
 namespace mostaric {
 
-void PrintTo(const CalculatorFields& fields, std::ostream* os) {
-    static constexpr Field kAll[] = {
-        Field::pinzhong, Field::weit, Field::bizhong, Field::xiguan, Field::tangdu,
-        Field::T1,       Field::Tt2,  Field::Tt1,     Field::jiutiji, Field::s1,
-        Field::s2,       Field::s3,   Field::jiaomu1, Field::jiaomu2, Field::sd,
-    };
+void PrintTo(const CalculatorFields& fields, std::ostream* os)
+{
     *os << "{";
-    for (Field field : kAll) *os << " " << fieldName(field) << "=\"" << fields.text(field) << "\"";
-    *os << " | items: " << fields.pinzhong.items.size() << " varieties, " << fields.bizhong.items.size()
-        << " gravities, " << fields.xiguan.items.size() << " sugar amounts }";
+    for (const FieldInfo& info : kFields)
+        *os << " " << info.name << "=\"" << fields.text(info.field) << "\"";
+    *os << " }";
 }
 
-void PrintTo(const CalculationFailure& failure, std::ostream* os) {
+void PrintTo(const CalculationFailure& failure, std::ostream* os)
+{
     *os << (failure.kind == CalculationFailure::Kind::Unreadable ? "Unreadable " : "NotFinite ")
         << fieldName(failure.field);
+}
+
+void PrintTo(const FieldText& written, std::ostream* os)
+{
+    *os << fieldName(written.field) << "=\"" << written.text << "\"";
 }
 
 }  // namespace mostaric

@@ -13,16 +13,15 @@
 
 #include <optional>
 
-#include "core/calculator_fields.h"
+#include "core/fields.h"
 
 namespace mostaric::test {
 
 inline std::optional<Field> fieldNamed(const QString& name)
 {
-    for (const Field field : AllFields) {
-        const std::string_view text = fieldName(field);
-        if (QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) == name)
-            return field;
+    for (const FieldInfo& info : kFields) {
+        if (QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())) == name)
+            return info.field;
     }
     return std::nullopt;
 }

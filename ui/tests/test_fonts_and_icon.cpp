@@ -7,6 +7,8 @@
 #include "ui/fonts.h"
 #include "ui/tests/ui_test_support.h"
 
+#include <string>
+
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -157,7 +159,7 @@ private Q_SLOTS:
             QTest::addRow("%s latin", kFonts[i].row) << i << QString::fromUtf16(kLatin);
         }
         for (const auto& control : mostaric::ui::explanationControls()) {
-            QTest::addRow("songTi %s", control.name)
+            QTest::addRow("songTi %s", std::string(control.name).c_str())
                 << 0 << mostaric::ui::displayedText(control);
         }
     }

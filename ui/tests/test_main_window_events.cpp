@@ -132,8 +132,8 @@ private Q_SLOTS:
         const mostaric::CalculatorFields before = m_window->fields();
         QVERIFY(chooseByKeys(list("xiguan"), QStringLiteral("19")));
         mostaric::CalculatorFields after = m_window->fields();
-        QCOMPARE(QString::fromStdString(after.xiguan.text), QStringLiteral("19"));
-        after.xiguan.text = before.xiguan.text;
+        QCOMPARE(QString::fromStdString(after.text(Field::xiguan)), QStringLiteral("19"));
+        after.text(Field::xiguan) = before.text(Field::xiguan);
         QVERIFY(after == before);
     }
 
