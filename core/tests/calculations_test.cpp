@@ -190,9 +190,7 @@ INSTANTIATE_TEST_SUITE_P(Sulfite, Calculation, testing::ValuesIn(sulfiteCases())
 INSTANTIATE_TEST_SUITE_P(Yeast, Calculation, testing::ValuesIn(yeastCases()), caseName);
 
 void choose(CalculatorFields& fields, Field list, const std::string& item) {
-    const auto entries = listEntries(list);
-    ASSERT_NE(std::find(entries.begin(), entries.end(), item), entries.end()) << item;
-    fields.text(list) = item;
+    ASSERT_TRUE(test::choose(fields, list, item)) << item;
 }
 
 void pickGravity(CalculatorFields& f, const std::string& item) {

@@ -81,15 +81,7 @@ using test::with;
 void chooseEntry(CalculatorFields& fields, Field list, std::size_t index) {
     const auto entries = listEntries(list);
     ASSERT_LT(index, entries.size());
-    fields.text(list) = entries[index];
-}
-
-// Chooses `entry` in `list`, which must hold it.
-void chooseItem(CalculatorFields& fields, Field list, const std::string& entry) {
-    const auto entries = listEntries(list);
-    const auto it = std::find(entries.begin(), entries.end(), entry);
-    ASSERT_NE(it, entries.end()) << "no list item \"" << entry << "\"";
-    chooseEntry(fields, list, static_cast<std::size_t>(it - entries.begin()));
+    ASSERT_TRUE(test::choose(fields, list, entries[index]));
 }
 
 // A state in the middle of a session: a typed target, earlier results and a
@@ -156,7 +148,7 @@ class GravityChoice : public testing::TestWithParam<GravityCase> {};
 TEST_P(GravityChoice, WritesTheRowIntoT1Tt2AndTangduOnly) {
     const GravityCase& row = GetParam();
     CalculatorFields fields = midSession();
-    chooseItem(fields, Field::bizhong, row.gravity);
+    ASSERT_TRUE(test::choose(fields, Field::bizhong, row.gravity));
     const CalculatorFields expected =
         with(fields, {{Field::T1, row.alcohol},
                       {Field::Tt2, row.alcohol},  // the typed target is overwritten

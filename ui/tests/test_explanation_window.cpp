@@ -19,6 +19,7 @@
 
 #include <memory>
 
+using mostaric::test::s;
 using mostaric::ui::ExplanationWindow;
 
 namespace {
@@ -55,10 +56,6 @@ QString blanks(int n)
     return QString(n, u' ');
 }
 
-QString s(const char16_t* text)
-{
-    return QString::fromUtf16(text);
-}
 
 }  // namespace
 

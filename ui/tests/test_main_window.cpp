@@ -21,6 +21,7 @@
 #include "ui/tests/main_window_test_support.h"
 #include "ui/tests/ui_test_support.h"
 
+using mostaric::test::s;
 using mostaric::test::control;
 using mostaric::ui::MainWindow;
 
@@ -88,7 +89,6 @@ const Expected kExpected[] = {
     {"exit", "button", "退  出", 4920, 7320, 1500, 500, 1},
 };
 
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QAccessibleInterface* accessible(QWidget* widget)
 {

@@ -15,6 +15,7 @@
 #include "ui/tests/main_window_test_support.h"
 #include "ui/tests/ui_test_support.h"
 
+using mostaric::test::s;
 using mostaric::Field;
 using mostaric::test::chooseByKeys;
 using mostaric::test::click;
@@ -24,7 +25,6 @@ using mostaric::ui::MainWindow;
 
 namespace {
 
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace
 

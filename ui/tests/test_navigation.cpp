@@ -14,6 +14,7 @@
 #include "ui/tests/main_window_test_support.h"
 #include "ui/tests/ui_test_support.h"
 
+using mostaric::test::s;
 using mostaric::test::chooseByKeys;
 using mostaric::test::click;
 using mostaric::test::control;
@@ -24,7 +25,6 @@ using mostaric::ui::MainWindow;
 
 namespace {
 
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // No browser ever starts in these tests.
 bool noBrowser(const QUrl&) { return true; }

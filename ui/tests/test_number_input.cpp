@@ -17,12 +17,12 @@
 #include "ui/tests/main_window_test_support.h"
 #include "ui/tests/ui_test_support.h"
 
+using mostaric::test::s;
 using mostaric::test::control;
 using mostaric::ui::MainWindow;
 
 namespace {
 
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
 
 const char* const kInputs[] = {"weit", "Tt2", "s1", "jiaomu1"};
 

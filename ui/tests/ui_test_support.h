@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QString>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -8,6 +9,10 @@
 #include <cstdio>
 
 namespace mostaric::test {
+
+// A text of the tests, written as a UTF-8 or UTF-16 literal.
+inline QString s(const char* utf8) { return QString::fromUtf8(utf8); }
+inline QString s(const char16_t* utf16) { return QString::fromUtf16(utf16); }
 
 // Runs one Qt Test class on the offscreen platform. A modal dialog that opens
 // while a test runs would wait for a click forever: it is closed at once and
