@@ -3,6 +3,7 @@
 #include "ui/app_icon.h"
 #include "ui/explanation_texts.h"
 #include "ui/fonts.h"
+#include "ui/text_fit.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -86,6 +87,7 @@ ExplanationWindow::ExplanationWindow(QWidget* parent)
                                       control.width, control.height));
     }
     setFocusProxy(m_goback);
+    fitTextsToBoxes(*this);
 }
 
 void ExplanationWindow::showEvent(QShowEvent* event)

@@ -20,6 +20,7 @@
 #include "ui/browser_launcher.h"
 #include "ui/fonts.h"
 #include "ui/number_input.h"
+#include "ui/text_fit.h"
 #include "ui/twips.h"
 
 namespace mostaric::ui {
@@ -200,6 +201,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     buildControls();
     loadStartState();
     bindEvents();
+    fitTextsToBoxes(*this);
 }
 
 MainWindow::~MainWindow() = default;
