@@ -1,12 +1,7 @@
-#include <QApplication>
-
-#include "ui/application.h"
+#include "ui/startup.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    mostaric::ui::prepareApplication(app);
-    mostaric::ui::Application program;
-    program.start();
-    return QApplication::exec();
+    // The program reads no command line: only its own name is passed on.
+    return mostaric::ui::runProgram(argc > 0 ? argv[0] : nullptr);
 }
