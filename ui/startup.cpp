@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QEvent>
 #include <QList>
 #include <QMessageLogContext>
 #include <QString>
@@ -70,7 +71,35 @@ private:
     static inline QList<Held> s_held;
 };
 
-// Says once, on stderr and beside the heading of the main window, that no
+// Shows a note on a window once it is first activated: activation takes
+// any tool tip shown before it away at once.
+class NoteOnActivation : public QObject {
+public:
+    NoteOnActivation(MainWindow& window, QWidget* anchor, QString text)
+        : QObject(&window), m_window(window), m_anchor(anchor), m_text(std::move(text))
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_window && event->type() == QEvent::WindowActivate) {
+            QTimer::singleShot(0, &m_window, [window = &m_window, anchor = m_anchor, text = m_text] {
+                window->showNote(anchor, text);
+            });
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    MainWindow& m_window;
+    QWidget* m_anchor;
+    QString m_text;
+};
+
+// Says, on stderr and below the heading of the main window, that no
 // installed face can draw the windows' Chinese texts.
 void reportMissingChineseFace(MainWindow& window)
 {
@@ -79,17 +108,16 @@ void reportMissingChineseFace(MainWindow& window)
         return;
     std::fprintf(stderr, "mostaric: %s\n", qPrintable(message));
     QWidget* anchor = window.findChild<QWidget*>(QStringLiteral("Label20"));
-    // Shown once the event loop runs, after the window has been mapped and
-    // activated (activation would take an earlier note away at once).
-    QTimer::singleShot(0, &window, [&window, anchor, message] { window.showNote(anchor, message); });
+    window.showNote(anchor, message);  // recorded and announced to screen readers now
+    new NoteOnActivation(window, anchor, message);
 }
 
 }  // namespace
 
-int runProgram(const char* programName, const std::function<void(Application&)>& started)
+int runProgram(int argc, char** argv, const std::function<void(Application&)>& started)
 {
     char name[] = "mostaric";
-    char* qtArgv[] = {programName != nullptr ? const_cast<char*>(programName) : name, nullptr};
+    char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : name, nullptr};
     int qtArgc = 1;
     std::optional<QApplication> app;
     {
