@@ -103,7 +103,8 @@ bool fitsAsDrawn(const std::vector<Line>& lines, const QSizeF& box)
 
 // The lines at `font` placed inside `box`: the first baseline no lower than
 // the label would put it and the pitch no wider than the font's, each only
-// as much smaller as the box needs; nothing if they cannot fit.
+// as much smaller as the box needs, the lines never touching; nothing if
+// they cannot fit.
 std::optional<Placement> place(std::vector<Line> lines, const QFont& font, const QSizeF& box)
 {
     if (lines.empty())
@@ -117,6 +118,7 @@ std::optional<Placement> place(std::vector<Line> lines, const QFont& font, const
     qreal tightest = 0;
     for (std::size_t i = 1; i < lines.size(); ++i)
         tightest = std::max(tightest, lines[i - 1].inkBottom - lines[i].inkTop + kLineGap);
+    tightest = std::ceil(tightest);
     const qreal highest = -lines.front().inkTop;
     const qreal lowest = box.height() - lines.back().inkBottom;
     if (lowest - highest < gaps * tightest)
@@ -124,8 +126,10 @@ std::optional<Placement> place(std::vector<Line> lines, const QFont& font, const
     Placement placement;
     placement.font = font;
     placement.pitch = std::ceil(metrics.lineSpacing());
-    if (gaps > 0)
-        placement.pitch = std::min(placement.pitch, std::floor((lowest - highest) / gaps));
+    if (gaps > 0) {
+        placement.pitch = std::max(
+            tightest, std::min(placement.pitch, std::floor((lowest - highest) / gaps)));
+    }
     placement.firstBaseline =
         std::min(lines.front().naturalBaseline, std::floor(lowest - gaps * placement.pitch));
     placement.lines = std::move(lines);
