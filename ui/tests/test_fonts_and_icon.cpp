@@ -1,6 +1,6 @@
 // The font helpers resolve to installed faces that draw every character of
 // the windows' texts (no boxes), and the program icon is a 96 x 96,
-// 16-colour picture.
+// 16-colour picture, offered drawn at 16 to 256 pixels too.
 
 #include "ui/app_icon.h"
 #include "ui/explanation_texts.h"
@@ -176,7 +176,6 @@ private Q_SLOTS:
         QVERIFY(!icon.isNull());
         QVERIFY(icon.availableSizes().contains(QSize(96, 96)));
         QCOMPARE(icon.pixmap(QSize(96, 96)).size(), QSize(96, 96));
-        QCOMPARE(icon.actualSize(QSize(256, 256)), QSize(96, 96));
         // Decoded once: later calls hand out the same icon.
         QCOMPARE(mostaric::ui::appIcon().cacheKey(), icon.cacheKey());
     }
@@ -206,6 +205,43 @@ private Q_SLOTS:
         QCOMPARE(qAlpha(image.pixel(95, 95)), 0);
         QCOMPARE(qAlpha(image.pixel(48, 48)), 255);
         QVERIFY(transparent > 96 * 96 / 5);
+    }
+
+    // Scaled screens get the same picture drawn at their size, with smooth
+    // edges, never the 96-pixel one blown up or shrunk.
+    void iconAtEverySize_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            QTest::addRow("%d", size) << size;
+    }
+
+    void iconAtEverySize()
+    {
+        QFETCH(int, size);
+        const QIcon icon = mostaric::ui::appIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+        QCOMPARE(icon.actualSize(QSize(size, size)), QSize(size, size));
+        const QImage image = icon.pixmap(QSize(size, size)).toImage().convertToFormat(
+            QImage::Format_ARGB32);
+        QCOMPARE(image.size(), QSize(size, size));
+        int partly = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x)
+                partly += qAlpha(image.pixel(x, y)) % 255 != 0 ? 1 : 0;
+        }
+        QVERIFY2(partly >= size / 2, qPrintable(QString::number(partly)));  // edges blend
+
+        // Brought to 96 pixels it covers the 96-pixel picture's pixels.
+        const QImage ours = icon.pixmap(QSize(96, 96)).toImage().convertToFormat(
+            QImage::Format_ARGB32);
+        const QImage scaled = image.scaled(96, 96, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        int differ = 0;
+        for (int y = 0; y < 96; ++y) {
+            for (int x = 0; x < 96; ++x)
+                differ += qAbs(qAlpha(scaled.pixel(x, y)) - qAlpha(ours.pixel(x, y))) > 128 ? 1 : 0;
+        }
+        QVERIFY2(differ <= 96 * 96 / 20, qPrintable(QString::number(differ)));
     }
 
     // The Windows icon (mostaric.ico) is the same 96 x 96 picture in 16
