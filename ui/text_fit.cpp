@@ -23,9 +23,12 @@ const QString kFitterName = QStringLiteral("mostaric_textFit");
 
 // Glyph boxes are rounded outwards to whole pixels, so a box's top row may
 // hold only a faint edge: a label that loses no more than that row draws its
-// text well enough. Lines set closer than the font says keep a pixel between
-// one line's lowest and the next one's highest ink.
+// text well enough. Text we place ourselves keeps half a pixel from the
+// box's edges, as glyphs hinted for a scaled screen reach that much further;
+// lines set closer than the font says keep a pixel between one line's lowest
+// and the next one's highest ink.
 constexpr qreal kFaintEdge = 1.0;
+constexpr qreal kScaledSlack = 0.5;
 constexpr qreal kLineGap = 1.0;
 constexpr int kScaleSteps = 6;  // 100 %, 97.5 %, ... 85 %
 
@@ -119,8 +122,8 @@ std::optional<Placement> place(std::vector<Line> lines, const QFont& font, const
     for (std::size_t i = 1; i < lines.size(); ++i)
         tightest = std::max(tightest, lines[i - 1].inkBottom - lines[i].inkTop + kLineGap);
     tightest = std::ceil(tightest);
-    const qreal highest = -lines.front().inkTop;
-    const qreal lowest = box.height() - lines.back().inkBottom;
+    const qreal highest = -lines.front().inkTop + kScaledSlack;
+    const qreal lowest = box.height() - kScaledSlack - lines.back().inkBottom;
     if (lowest - highest < gaps * tightest)
         return std::nullopt;
     Placement placement;

@@ -2,8 +2,9 @@
 // 宋体 and 楷体_GB2312: one row per face installed on this machine. A caption
 // fits when no clear ink of it falls outside its box (drawn into a box four
 // times as large, with the label's own wrap width, to see what a clipped
-// text would lose); the explanation's lines are not drawn over each other;
-// button and list texts fit inside their controls' text areas.
+// text would lose), on a plain screen and at 200 %; the explanation's lines
+// are not drawn over each other; button and list texts fit inside their
+// controls' text areas.
 
 #include "ui/explanation_texts.h"
 #include "ui/explanation_window.h"
@@ -31,12 +32,14 @@ const QString kChineseFamilies[] = {QStringLiteral("宋体"), QStringLiteral("�
 // Antialiased edges under half cover are not ink a reader would miss.
 constexpr int kClearInk = 128;
 
-// The clear ink of a label drawn unclipped.
-QRect inkOf(QLabel& label)
+// The clear ink of a label drawn unclipped, in the label's own pixels, on a
+// screen of `ratio` device pixels per pixel.
+QRect inkOf(QLabel& label, int ratio)
 {
     const QSize box = label.size();
     label.resize(label.wordWrap() ? box.width() : box.width() * 4, box.height() * 4);
-    QImage image(label.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image(label.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     label.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
     label.resize(box);
@@ -44,7 +47,7 @@ QRect inkOf(QLabel& label)
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (qAlpha(image.pixel(x, y)) >= kClearInk)
-                ink |= QRect(x, y, 1, 1);
+                ink |= QRect(x / ratio, y / ratio, 1, 1);
         }
     }
     return ink;
@@ -91,7 +94,7 @@ private Q_SLOTS:
         mostaric::ui::ExplanationWindow explanation;
         for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&explanation)}) {
             for (QLabel* label : window->findChildren<QLabel*>()) {
-                const QRect ink = inkOf(*label);
+                const QRect ink = inkOf(*label, 1) | inkOf(*label, 2);
                 const QString where = window->objectName() + u'/' + label->objectName();
                 QVERIFY2(!ink.isEmpty(), qPrintable(where));
                 QVERIFY2(QRect(QPoint(), label->size()).contains(ink),
