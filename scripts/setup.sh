@@ -6,6 +6,7 @@ MOSTARIC_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
   fonts-arphic-uming fonts-arphic-ukai fonts-liberation2
+  fonts-noto-cjk fonts-wqy-zenhei
   locales
   xvfb xauth
   desktop-file-utils appstream dpkg-dev

@@ -20,6 +20,12 @@ QIcon appIcon()
         QIcon result;
         result.addPixmap(QPixmap::fromImage(
             QImage(QStringLiteral(":/mostaric/icons/mostaric.png"))));
+        // The same picture drawn at the sizes desktops ask for on scaled
+        // screens, so that none is blown up from 96 pixels.
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+            result.addPixmap(QPixmap::fromImage(
+                QImage(QStringLiteral(":/mostaric/icons/mostaric-%1.png").arg(size))));
+        }
         return result;
     }();
     return icon;

@@ -4,10 +4,11 @@
 
 namespace mostaric::ui {
 
-// The program's icon: one 96 x 96, 16-colour picture of a bunch of grapes
+// The program's icon: the 96 x 96, 16-colour picture of a bunch of grapes
 // (drawn by ui/icons/make_icon.py), the same for both windows and, through
-// ui/mostaric.rc, for the Windows program file. Decoded on the first call
-// (which needs a QGuiApplication); later calls return the same icon.
+// ui/mostaric.rc, for the Windows program file; with it, the same picture
+// drawn smooth at 16 to 256 pixels for scaled screens. Decoded on the first
+// call (which needs a QGuiApplication); later calls return the same icon.
 QIcon appIcon();
 
 }  // namespace mostaric::ui

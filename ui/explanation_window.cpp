@@ -9,6 +9,7 @@
 #include "ui/control_builder.h"
 #include "ui/explanation_texts.h"
 #include "ui/fonts.h"
+#include "ui/text_fit.h"
 #include "ui/window_frame.h"
 
 namespace mostaric::ui {
@@ -30,6 +31,7 @@ ExplanationWindow::ExplanationWindow(QWidget* parent) : QWidget(parent)
         connect(m_goback, &QPushButton::clicked, this, &ExplanationWindow::backRequested);
     }
     setFocusProxy(m_goback);
+    fitTextsToBoxes(*this);
 }
 
 void ExplanationWindow::showEvent(QShowEvent* event)

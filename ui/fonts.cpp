@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
 #include <QString>
 #include <QStringList>
 
@@ -12,50 +13,66 @@ const QString kKaiTi = QStringLiteral("楷体_GB2312");
 const QString kTimesNewRoman = QStringLiteral("Times New Roman");
 
 // Qt tries the substitutes of a family, in this order, when the family itself
-// is not installed; the first one found is used. Each list starts with the
-// platform's own name of the face (Windows, then macOS), then the free faces
-// of Linux distributions (Debian packages in brackets). Qt's per-character
-// fallback still covers any glyph the chosen face lacks.
+// is not installed; the first one found is used. Each list runs from the most
+// to the least alike: the face itself under the names Windows and macOS give
+// it, the free faces of the same kind (Debian packages in brackets), then the
+// nearest other kind, serif before sans, a full face before a fallback one.
+// Where a stand-in is taller or wider than the boxes allow, the windows fit
+// their texts (ui/text_fit.h). Qt's per-character fallback still covers any
+// glyph the chosen face lacks.
 void insertOnce()
 {
     QFont::insertSubstitutions(kSongTi, {
-        QStringLiteral("SimSun"),             // Windows
+        QStringLiteral("SimSun"),              // Windows
         QStringLiteral("NSimSun"),
         QStringLiteral("新宋体"),
-        QStringLiteral("Songti SC"),          // macOS
+        QStringLiteral("Songti SC"),           // macOS
         QStringLiteral("STSong"),
-        QStringLiteral("AR PL UMing CN"),     // fonts-arphic-uming
+        QStringLiteral("AR PL UMing CN"),      // fonts-arphic-uming: SimSun's metrics
         QStringLiteral("AR PL UMing TW"),
-        QStringLiteral("AR PL SungtiL GB"),   // fonts-arphic-gbsn00lp
-        QStringLiteral("Noto Serif CJK SC"),  // fonts-noto-cjk
+        QStringLiteral("AR PL SungtiL GB"),    // fonts-arphic-gbsn00lp
+        QStringLiteral("Noto Serif CJK SC"),   // fonts-noto-cjk
+        QStringLiteral("Noto Serif SC"),       // the same face, as some distributions name it
         QStringLiteral("Source Han Serif SC"),
-        QStringLiteral("Noto Sans CJK SC"),
-        QStringLiteral("WenQuanYi Zen Hei"),  // fonts-wqy-zenhei
-        QStringLiteral("WenQuanYi Micro Hei"),
+        QStringLiteral("Source Han Serif CN"),
+        QStringLiteral("Noto Sans CJK SC"),    // fonts-noto-cjk: sans from here on
+        QStringLiteral("Noto Sans SC"),
+        QStringLiteral("Source Han Sans SC"),
+        QStringLiteral("Source Han Sans CN"),
+        QStringLiteral("WenQuanYi Zen Hei"),   // fonts-wqy-zenhei
+        QStringLiteral("WenQuanYi Micro Hei"), // fonts-wqy-microhei
+        QStringLiteral("Droid Sans Fallback"), // fonts-droid-fallback
         QStringLiteral("Microsoft YaHei"),
     });
     QFont::insertSubstitutions(kKaiTi, {
-        QStringLiteral("KaiTi_GB2312"),       // Windows XP
-        QStringLiteral("楷体"),                // Windows Vista and later
+        QStringLiteral("KaiTi_GB2312"),        // Windows XP
+        QStringLiteral("楷体"),                 // Windows Vista and later
         QStringLiteral("KaiTi"),
-        QStringLiteral("Kaiti SC"),           // macOS
+        QStringLiteral("Kaiti SC"),            // macOS
         QStringLiteral("STKaiti"),
-        QStringLiteral("AR PL UKai CN"),      // fonts-arphic-ukai
+        QStringLiteral("AR PL UKai CN"),       // fonts-arphic-ukai
         QStringLiteral("AR PL UKai TW"),
-        QStringLiteral("AR PL KaitiM GB"),    // fonts-arphic-gkai00mp
-        QStringLiteral("AR PL UMing CN"),     // no Kai face: fall back to Song
-        QStringLiteral("Noto Serif CJK SC"),
+        QStringLiteral("AR PL KaitiM GB"),     // fonts-arphic-gkai00mp
+        QStringLiteral("LXGW WenKai"),         // a free Kai face
+        QStringLiteral("AR PL UMing CN"),      // no Kai face: a Song face, then sans
         QStringLiteral("SimSun"),
+        QStringLiteral("Noto Serif CJK SC"),
+        QStringLiteral("Noto Serif SC"),
+        QStringLiteral("Source Han Serif SC"),
         QStringLiteral("Noto Sans CJK SC"),
+        QStringLiteral("Noto Sans SC"),
+        QStringLiteral("Source Han Sans SC"),
         QStringLiteral("WenQuanYi Zen Hei"),
+        QStringLiteral("WenQuanYi Micro Hei"),
+        QStringLiteral("Droid Sans Fallback"),
     });
     QFont::insertSubstitutions(kTimesNewRoman, {
-        QStringLiteral("Liberation Serif"),   // fonts-liberation2, same metrics
+        QStringLiteral("Liberation Serif"),    // fonts-liberation2, same metrics
         QStringLiteral("Tinos"),
-        QStringLiteral("Times"),              // macOS
-        QStringLiteral("Nimbus Roman"),       // fonts-urw-base35
+        QStringLiteral("Times"),               // macOS
+        QStringLiteral("Nimbus Roman"),        // fonts-urw-base35
         QStringLiteral("Nimbus Roman No9 L"),
-        QStringLiteral("DejaVu Serif"),       // fonts-dejavu-core
+        QStringLiteral("DejaVu Serif"),        // fonts-dejavu-core
         QStringLiteral("FreeSerif"),
     });
 }
@@ -94,6 +111,15 @@ QFont kaiTiFont(qreal pointSize)
 QFont timesNewRomanFont(qreal pointSize)
 {
     return makeFont(kTimesNewRoman, QFont::Times, pointSize);
+}
+
+QString missingChineseFaceMessage()
+{
+    if (!QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty())
+        return {};
+    return QStringLiteral(
+        "No Chinese font is installed, so the texts show as boxes: install "
+        "fonts-arphic-uming fonts-arphic-ukai (or fonts-noto-cjk).");
 }
 
 }  // namespace mostaric::ui

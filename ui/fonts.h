@@ -4,13 +4,14 @@
 
 namespace mostaric::ui {
 
-// The windows name the fonts of the original program: 宋体 (SimSun),
-// 楷体_GB2312 (KaiTi) and Times New Roman. Where the platform lacks them, Qt
-// is told which installed face of like kind stands in for each (on Debian:
-// AR PL UMing CN, AR PL UKai CN and Liberation Serif). Only names are
-// registered; no font file is loaded. Call once at start-up, before the first
-// window is created; calling it again does nothing. The font functions below
-// call it themselves too.
+// Our windows ask for 宋体 (a Song/Ming serif), 楷体_GB2312 (a Kai brush
+// face) and Times New Roman at fixed sizes, because their boxes are measured
+// for faces of those kinds and sizes. Where a face is not installed, Qt is
+// told which installed faces stand in for it, most alike first: the same
+// face under other platforms' names, then the free faces of its kind, then
+// the nearest other kind. Only names are registered; no font file is loaded.
+// Call once at start-up, before the first window is created; calling it
+// again does nothing. The font functions below call it themselves too.
 void registerFontSubstitutes();
 
 // 宋体 / 楷体_GB2312 / Times New Roman at the given point size: regular weight
@@ -18,5 +19,10 @@ void registerFontSubstitutes();
 QFont songTiFont(qreal pointSize);
 QFont kaiTiFont(qreal pointSize);
 QFont timesNewRomanFont(qreal pointSize);
+
+// Empty while some installed face can draw Simplified Chinese. Otherwise one
+// line, in English since no Chinese character could be drawn, naming the
+// packages that bring the faces our windows are measured for.
+QString missingChineseFaceMessage();
 
 }  // namespace mostaric::ui

@@ -1,12 +1,6 @@
-#include <QApplication>
-
-#include "ui/application.h"
+#include "ui/startup.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    mostaric::ui::prepareApplication(app);
-    mostaric::ui::Application program;
-    program.start();
-    return QApplication::exec();
+    return mostaric::ui::runProgram(argc, argv);
 }

@@ -16,6 +16,7 @@
 #include "ui/browser_launcher.h"
 #include "ui/control_builder.h"
 #include "ui/main_window_layout.h"
+#include "ui/text_fit.h"
 #include "ui/window_frame.h"
 
 namespace mostaric::ui {
@@ -41,6 +42,7 @@ MainWindow::MainWindow(QWidget* parent)
     loadStartState();
     bindEvents();
     focusFirstControl();
+    fitTextsToBoxes(*this);  // last: every caption has its final text, font and place
 }
 
 MainWindow::~MainWindow() = default;

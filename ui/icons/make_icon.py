@@ -1,9 +1,14 @@
 #!/usr/bin/env python3
 """Draws Mostaric's program icon: a bunch of red-wine grapes with a leaf.
 
-One 96 x 96 picture in 16 colours (one of them transparent), written as
-  mostaric.png  - 4-bit palette PNG with a transparent colour, for Qt;
-  mostaric.ico  - classic 16-colour Windows icon (4 bpp with AND mask).
+The picture is drawn from its geometry (circles, an ellipse, a polyline) in
+a 96-unit square, so it can be drawn at any size. Written are
+  mostaric.png  - the 96 x 96 picture in 16 colours (one of them transparent),
+                  a 4-bit palette PNG: the icon the windows name;
+  mostaric.ico  - the same as a classic 16-colour Windows icon (4 bpp, AND mask);
+  mostaric-N.png - the same picture at N x N pixels for N in OTHER_SIZES,
+                  drawn at four times the size and averaged down, in 8-bit
+                  RGBA, so that scaled desktops get smooth edges.
 Only the Python 3 standard library is used, and the output is the same byte
 for byte on every run. Run it from anywhere:  python3 ui/icons/make_icon.py
 With --check it writes nothing and fails if the committed files differ.
@@ -16,6 +21,8 @@ import sys
 import zlib
 
 SIZE = 96
+OTHER_SIZES = [16, 24, 32, 48, 64, 128, 256]
+SUPERSAMPLE = 4
 
 # Index 0 is the transparent background; the rest are the picture's colours.
 PALETTE = [
@@ -41,17 +48,28 @@ assert len(PALETTE) == 16
 TRANSPARENT = 0
 
 
-def new_canvas():
-    return [[TRANSPARENT] * SIZE for _ in range(SIZE)]
+def new_canvas(n):
+    return [[TRANSPARENT] * n for _ in range(n)]
 
 
-def draw_leaf(px, cx, cy, rx, ry, angle_deg):
+def pixel_range(n, k, low, high):
+    """The pixels of an n-pixel canvas (k pixels a unit) that may lie within
+    [low, high] units; at k = 1 every pixel, as the 96-pixel picture was
+    always drawn."""
+    if k == 1:
+        return range(n)
+    return range(max(0, int(low * k) - 1), min(n, int(high * k) + 2))
+
+
+def draw_leaf(px, k, cx, cy, rx, ry, angle_deg):
     """A vine leaf: a serrated ellipse with a midrib and two side veins."""
     a = math.radians(angle_deg)
     ca, sa = math.cos(a), math.sin(a)
-    for y in range(SIZE):
-        for x in range(SIZE):
-            dx, dy = x + 0.5 - cx, y + 0.5 - cy
+    n = len(px)
+    reach = 1.1 * max(rx, ry)
+    for y in pixel_range(n, k, cy - reach, cy + reach):
+        for x in pixel_range(n, k, cx - reach, cx + reach):
+            dx, dy = (x + 0.5) / k - cx, (y + 0.5) / k - cy
             u = (dx * ca + dy * sa) / rx       # along the leaf
             v = (-dx * sa + dy * ca) / ry      # across the leaf
             theta = math.atan2(v, u)
@@ -70,7 +88,7 @@ def draw_leaf(px, cx, cy, rx, ry, angle_deg):
                 px[y][x] = 10 if v < 0 else 9
 
 
-def draw_stem(px, points):
+def draw_stem(px, k, points):
     """A thick stem along a polyline, lit from the left."""
     def dist(x, y, p, q):
         (x1, y1), (x2, y2) = p, q
@@ -79,11 +97,13 @@ def draw_stem(px, points):
         t = max(0.0, min(1.0, t))
         ex, ey = x1 + t * vx - x, y1 + t * vy - y
         return math.hypot(ex, ey), ex
-    for y in range(SIZE):
-        for x in range(SIZE):
+    n = len(px)
+    xs, ys = [p[0] for p in points], [p[1] for p in points]
+    for y in pixel_range(n, k, min(ys) - 3, max(ys) + 3):
+        for x in pixel_range(n, k, min(xs) - 3, max(xs) + 3):
             best = None
             for p, q in zip(points, points[1:]):
-                d = dist(x + 0.5, y + 0.5, p, q)
+                d = dist((x + 0.5) / k, (y + 0.5) / k, p, q)
                 if best is None or d[0] < best[0]:
                     best = d
             d, ex = best
@@ -94,16 +114,17 @@ def draw_stem(px, points):
                     px[y][x] = 14 if ex > 0 else 12
 
 
-def draw_grape(px, cx, cy, r):
+def draw_grape(px, k, cx, cy, r):
     """One berry: a lit sphere with an outline, a highlight and a rim light."""
     lx, ly, lz = -0.52, -0.60, 0.61
     n = math.sqrt(lx * lx + ly * ly + lz * lz)
     lx, ly, lz = lx / n, ly / n, lz / n
-    for y in range(int(cy - r) - 1, int(cy + r) + 2):
-        for x in range(int(cx - r) - 1, int(cx + r) + 2):
-            if not (0 <= x < SIZE and 0 <= y < SIZE):
+    n = len(px)
+    for y in range(int((cy - r) * k) - 1, int((cy + r) * k) + 2):
+        for x in range(int((cx - r) * k) - 1, int((cx + r) * k) + 2):
+            if not (0 <= x < n and 0 <= y < n):
                 continue
-            dx, dy = x + 0.5 - cx, y + 0.5 - cy
+            dx, dy = (x + 0.5) / k - cx, (y + 0.5) / k - cy
             d = math.hypot(dx, dy)
             if d > r:
                 continue
@@ -131,10 +152,12 @@ def draw_grape(px, cx, cy, r):
             px[y][x] = colour
 
 
-def draw_icon():
-    px = new_canvas()
-    draw_leaf(px, cx=67.0, cy=15.0, rx=20.0, ry=11.5, angle_deg=-18.0)
-    draw_stem(px, [(47.0, 26.0), (46.0, 15.0), (42.0, 7.0), (35.0, 3.5)])
+def draw_icon(n=SIZE):
+    """The picture on an n x n canvas, as palette indices."""
+    k = n / SIZE
+    px = new_canvas(n)
+    draw_leaf(px, k, cx=67.0, cy=15.0, rx=20.0, ry=11.5, angle_deg=-18.0)
+    draw_stem(px, k, [(47.0, 26.0), (46.0, 15.0), (42.0, 7.0), (35.0, 3.5)])
     radius = 10.2
     rows = [
         (32.0, [19.0, 38.5, 58.0, 77.5]),
@@ -145,8 +168,32 @@ def draw_icon():
     # Upper rows first, so that each lower berry lies in front.
     for cy, xs in rows:
         for cx in xs:
-            draw_grape(px, cx, cy, radius)
+            draw_grape(px, k, cx, cy, radius)
     return px
+
+
+def smooth_rgba(size):
+    """The picture at size x size pixels, each the average of SUPERSAMPLE^2
+    samples (colours weighted by their cover), as rows of RGBA bytes."""
+    fine = draw_icon(size * SUPERSAMPLE)
+    samples = SUPERSAMPLE * SUPERSAMPLE
+    rows = []
+    for y in range(size):
+        row = bytearray()
+        for x in range(size):
+            r = g = b = cover = 0
+            for fy in range(y * SUPERSAMPLE, (y + 1) * SUPERSAMPLE):
+                for c in fine[fy][x * SUPERSAMPLE:(x + 1) * SUPERSAMPLE]:
+                    if c != TRANSPARENT:
+                        cr, cg, cb = PALETTE[c]
+                        r, g, b, cover = r + cr, g + cg, b + cb, cover + 1
+            if cover == 0:
+                row += bytes(4)
+            else:
+                row += bytes([(r + cover // 2) // cover, (g + cover // 2) // cover,
+                              (b + cover // 2) // cover, (255 * cover + samples // 2) // samples])
+        rows.append(row)
+    return rows
 
 
 def png_chunk(kind, data):
@@ -166,6 +213,15 @@ def png_bytes(px):
     return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", ihdr)
             + png_chunk(b"PLTE", plte) + png_chunk(b"tRNS", trns)
             + png_chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + png_chunk(b"IEND", b""))
+
+
+def rgba_png_bytes(rows):
+    size = len(rows)
+    raw = b"".join(b"\x00" + bytes(row) for row in rows)  # filter: none
+    ihdr = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", ihdr)
+            + png_chunk(b"IDAT", zlib.compress(raw, 9))
             + png_chunk(b"IEND", b""))
 
 
@@ -197,6 +253,8 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     px = draw_icon()
     files = {"mostaric.png": png_bytes(px), "mostaric.ico": ico_bytes(px)}
+    for size in OTHER_SIZES:
+        files["mostaric-%d.png" % size] = rgba_png_bytes(smooth_rgba(size))
     if sys.argv[1:] == ["--check"]:
         # Used by the tests: the committed files are what this script draws.
         stale = []

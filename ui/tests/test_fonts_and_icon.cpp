@@ -1,6 +1,6 @@
 // The font helpers resolve to installed faces that draw every character of
 // the windows' texts (no boxes), and the program icon is a 96 x 96,
-// 16-colour picture.
+// 16-colour picture, offered drawn at 16 to 256 pixels too.
 
 #include "ui/app_icon.h"
 #include "ui/explanation_texts.h"
@@ -178,7 +178,6 @@ private Q_SLOTS:
         QVERIFY(!icon.isNull());
         QVERIFY(icon.availableSizes().contains(QSize(96, 96)));
         QCOMPARE(icon.pixmap(QSize(96, 96)).size(), QSize(96, 96));
-        QCOMPARE(icon.actualSize(QSize(256, 256)), QSize(96, 96));
         // Decoded once: later calls hand out the same icon.
         QCOMPARE(mostaric::ui::appIcon().cacheKey(), icon.cacheKey());
     }
@@ -208,6 +207,35 @@ private Q_SLOTS:
         QCOMPARE(qAlpha(image.pixel(95, 95)), 0);
         QCOMPARE(qAlpha(image.pixel(48, 48)), 255);
         QVERIFY(transparent > 96 * 96 / 5);
+    }
+
+    // Scaled screens get the same picture drawn at their size with smooth
+    // edges, never the 96-pixel one blown up or shrunk.
+    void iconAtEverySize_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            QTest::addRow("%d", size) << size;
+    }
+
+    void iconAtEverySize()
+    {
+        QFETCH(int, size);
+        const QIcon icon = mostaric::ui::appIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(size, size)));  // drawn, not scaled
+        QCOMPARE(icon.actualSize(QSize(size, size)), QSize(size, size));
+        const QImage image = icon.pixmap(QSize(size, size)).toImage();
+        const QImage ours = icon.pixmap(QSize(96, 96)).toImage();
+        const QImage scaled = image.scaled(96, 96, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        int blended = 0, differ = 0;
+        for (int y = 0; y < 96; ++y) {
+            for (int x = 0; x < 96; ++x) {
+                blended += x < size && y < size && qAlpha(image.pixel(x, y)) % 255 != 0;
+                differ += qAbs(qAlpha(scaled.pixel(x, y)) - qAlpha(ours.pixel(x, y))) > 128;
+            }
+        }
+        QVERIFY2(blended >= size / 2 && differ <= 96 * 96 / 20,
+                 qPrintable(QStringLiteral("%1 %2").arg(blended).arg(differ)));
     }
 
     // The Windows icon (mostaric.ico) is the same 96 x 96 picture in 16
