@@ -1,32 +1,58 @@
-# Sourced by run.sh and test.sh: installs what a fresh Debian 12 machine lacks
-# and configures the build tree. Quick and silent when everything is in place.
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Sourced by run.sh, test.sh and scripts/screenshots.sh: installs what a fresh
+# Debian 12 machine lacks, then configures and builds the trees of the presets
+# in CMakePresets.json. Quick and silent when everything is in place.
 
-MOSTARIC_PACKAGES=(
+# Building and running the program: compiler, CMake, Qt 6 and the faces the
+# windows draw with.
+MOSTARIC_RUN_PACKAGES=(
   cmake g++ make pkgconf
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev
   fonts-arphic-uming fonts-arphic-ukai fonts-liberation2
-  locales
-  xvfb xauth
-  desktop-file-utils appstream dpkg-dev
-  valgrind
-  clang libclang-rt-14-dev
 )
 
+# The test command's on top of those: test and benchmark libraries, the
+# comma-decimal locale, Xvfb for the screenshots, the checkers of the desktop
+# files, the package and the licences, valgrind, Clang for the fuzzer, and
+# the CJK faces of the font tests.
+MOSTARIC_TEST_PACKAGES=(
+  "${MOSTARIC_RUN_PACKAGES[@]}"
+  libgtest-dev libgmock-dev libbenchmark-dev
+  locales python3
+  xvfb xauth
+  desktop-file-utils appstream dpkg-dev lintian reuse
+  valgrind
+  clang libclang-rt-14-dev clang-format
+  fonts-noto-cjk fonts-wqy-zenhei
+)
+
+# Runs a command as root: directly, through sudo, or not at all with a note
+# that says what to do instead.
 mostaric_as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  elif command -v sudo > /dev/null; then
+    sudo "$@"
+  else
+    echo "This needs root, and sudo is not installed. As root, run:" >&2
+    echo "  $*" >&2
+    return 1
+  fi
 }
 
+# Installs those of the named packages that are missing.
 mostaric_install_packages() {
   local missing=() pkg
-  for pkg in "${MOSTARIC_PACKAGES[@]}"; do
+  for pkg in "$@"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'ok installed' || missing+=("$pkg")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
-  mostaric_as_root apt-get update -qq
-  mostaric_as_root env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  mostaric_as_root apt-get update -qq &&
+    mostaric_as_root env DEBIAN_FRONTEND=noninteractive \
+      apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # The number tests run under a comma-decimal locale to prove it changes nothing.
@@ -36,14 +62,16 @@ mostaric_generate_locale() {
   mostaric_as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
 }
 
-# Configures build/ once; later runs only rebuild what changed.
+# Configures a preset's tree (a fraction of a second once it exists) and sets
+# MOSTARIC_BUILD_DIR to it, as CMake reports it, so that no script repeats
+# the directory names of CMakePresets.json.
 mostaric_configure() {
-  local build_dir=$1; shift
-  if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-    cmake -S . -B "$build_dir" "$@"
-  fi
+  local log
+  log=$(cmake --preset "$1") || { echo "$log"; return 1; }
+  MOSTARIC_BUILD_DIR=$(sed -n 's/^-- Build files have been written to: //p' <<< "$log")
+  [ -n "$MOSTARIC_BUILD_DIR" ] || { echo "$log"; return 1; }
 }
 
 mostaric_build() {
-  cmake --build "$1" --parallel "$(nproc)"
+  cmake --build --preset "$1" --parallel "$(nproc)"
 }
