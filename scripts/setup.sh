@@ -28,18 +28,13 @@ MOSTARIC_TEST_PACKAGES=(
   fonts-noto-cjk fonts-wqy-zenhei
 )
 
-# Runs a command as root: directly, through sudo, or not at all with a note
-# that says what to do instead.
+# Whether this script can act as root: it is root, or sudo is there.
+mostaric_can_be_root() {
+  [ "$(id -u)" -eq 0 ] || command -v sudo > /dev/null
+}
+
 mostaric_as_root() {
-  if [ "$(id -u)" -eq 0 ]; then
-    "$@"
-  elif command -v sudo > /dev/null; then
-    sudo "$@"
-  else
-    echo "This needs root, and sudo is not installed. As root, run:" >&2
-    echo "  $*" >&2
-    return 1
-  fi
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
 # Installs those of the named packages that are missing.
@@ -49,6 +44,12 @@ mostaric_install_packages() {
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'ok installed' || missing+=("$pkg")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
+  if ! mostaric_can_be_root; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "You are not root and sudo is not installed; as root, run:" >&2
+    echo "  apt-get install --no-install-recommends ${missing[*]}" >&2
+    return 1
+  fi
   echo "Installing: ${missing[*]}"
   mostaric_as_root apt-get update -qq &&
     mostaric_as_root env DEBIAN_FRONTEND=noninteractive \
@@ -58,6 +59,11 @@ mostaric_install_packages() {
 # The number tests run under a comma-decimal locale to prove it changes nothing.
 mostaric_generate_locale() {
   locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  if ! mostaric_can_be_root; then
+    echo "The de_DE.UTF-8 locale is missing. You are not root and sudo is not" >&2
+    echo "installed; as root, run:  localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2
+    return 1
+  fi
   echo "Generating the de_DE.UTF-8 locale"
   mostaric_as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
 }
