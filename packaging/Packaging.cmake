@@ -46,6 +46,16 @@ add_custom_target(mostaric_compressed_docs ALL
 
 set(MOSTARIC_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/mostaric)
 install(TARGETS mostaric RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(CMAKE_OBJCOPY)
+  # A stripped install (the package's) also drops the compilers' names, as
+  # Debian's own dh_strip does; strip alone keeps them.
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/mostaric\"
+        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
+endif()
 install(FILES ${MOSTARIC_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${MOSTARIC_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${MOSTARIC_ICON_PNG}
