@@ -19,8 +19,9 @@ set(MOSTARIC_MAINTAINER "Mostaric maintainers <maintainers@mostaric.example>")
 
 # The text form users see is major.minor with two minor digits: 1.0 -> "1.00".
 # The Windows version record has four numbers.
-if(NOT DEFINED PROJECT_VERSION_PATCH OR PROJECT_VERSION_PATCH STREQUAL "")
-  set(PROJECT_VERSION_PATCH 0)
+set(_patch 0)
+if(NOT PROJECT_VERSION_PATCH STREQUAL "")
+  set(_patch ${PROJECT_VERSION_PATCH})
 endif()
 if(PROJECT_VERSION_MINOR LESS 10)
   set(MOSTARIC_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
@@ -28,7 +29,7 @@ else()
   set(MOSTARIC_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 endif()
 set(MOSTARIC_VERSION_RECORD
-    "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0")
+    "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${_patch},0")
 
 # The release day in the changelog's form, "Mon, 07 Dec 2026 12:00:00 +0000":
 # the weekday by Zeller's congruence, so that the date stays reproducible.
