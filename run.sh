@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds the program and starts it. Installs what is missing on Debian 12 first.
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the program alone (the release preset: no tests, no benchmarks) and
+# starts it. Installs what building and running need on Debian 12 first.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 
-mostaric_install_packages
-mostaric_configure build -DMOSTARIC_WERROR=ON
-mostaric_build build
-exec ./build/ui/mostaric
+mostaric_install_packages "${MOSTARIC_RUN_PACKAGES[@]}"
+mostaric_configure release
+mostaric_build release
+exec "$MOSTARIC_BUILD_DIR/ui/mostaric"

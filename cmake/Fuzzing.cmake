@@ -1,7 +1,8 @@
-# MOSTARIC_FUZZ builds the libFuzzer target in fuzz/. It needs Clang: configure
-# a build directory of its own, e.g.
-#   cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DMOSTARIC_FUZZ=ON \
-#         -DMOSTARIC_BUILD_UI=OFF -DMOSTARIC_BUILD_TESTS=OFF -DMOSTARIC_BUILD_BENCHMARKS=OFF
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# MOSTARIC_FUZZ builds the libFuzzer target in fuzz/. It needs Clang and a
+# build directory of its own: `cmake --preset fuzz` (clang++, the core only,
+# no other tests) configures build-fuzz/.
 # Every target of that directory gets coverage instrumentation and the address
 # and undefined-behaviour checks, so the fuzzer sees inside the core library.
 option(MOSTARIC_FUZZ "Build the libFuzzer target (Clang only)" OFF)

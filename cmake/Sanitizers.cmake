@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # MOSTARIC_SANITIZE builds every target (library, program, tests, benchmarks)
 # with AddressSanitizer and UndefinedBehaviorSanitizer. Undefined behaviour
 # aborts at once instead of printing and going on, so a test that hits it fails.

@@ -1,19 +1,24 @@
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPack settings for the Debian package `mostaric`: cpack -G DEB in the build
 # directory. Included by Packaging.cmake.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mostaric)
-set(CPACK_PACKAGE_VERSION ${MOSTARIC_PACKAGE_VERSION})
+set(CPACK_PACKAGE_VERSION ${MOSTARIC_VERSION_TEXT})
 set(CPACK_PACKAGE_VENDOR "The Mostaric developers")
-set(CPACK_PACKAGE_CONTACT "Mostaric maintainers <maintainers@mostaric.example>")
+set(CPACK_PACKAGE_CONTACT "${MOSTARIC_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "calculator of sugar, sulfite and yeast for home-made red wine")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# Debian's modes whatever the umask of the machine that builds the package.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://forum.mostaric.example/")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${MOSTARIC_HOMEPAGE}")
 # CPack puts the summary above this text and indents each of its lines.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Mostaric is a small desktop calculator for people who make red wine at

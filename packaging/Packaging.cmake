@@ -1,35 +1,74 @@
-# Installation of the program with its desktop integration, the Debian package
-# (cpack -G DEB) and the tests of both. Included from the top-level
-# CMakeLists.txt after ui/, so that the target `mostaric` is known here.
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 #
-#   cmake --install build --prefix /usr            # honours DESTDIR
-#   (cd build && cpack -G DEB)                     # mostaric_1.00_<arch>.deb
+# Installation of the program with its desktop integration, its manual page
+# and licence, the Debian package (cpack -G DEB) and the tests of both.
+# Included from the top-level CMakeLists.txt after ui/, so that the target
+# `mostaric` is known here.
+#
+#   cmake --install build-release --prefix /usr     # honours DESTDIR
+#   (cd build-release && cpack -G DEB)              # mostaric_1.00_<arch>.deb
 if(NOT TARGET mostaric)
   return()
 endif()
 
-# One id for the desktop entry, the AppStream component and the icon.
-set(MOSTARIC_APP_ID org.mostaric.Mostaric)
-set(MOSTARIC_PACKAGE_VERSION 1.00)
 set(MOSTARIC_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
+set(MOSTARIC_PACKAGING_OUT ${PROJECT_BINARY_DIR}/packaging)
 # The 96 x 96 picture that the windows show, and its scalable drawing.
 set(MOSTARIC_ICON_PNG ${PROJECT_SOURCE_DIR}/ui/icons/mostaric.png)
-set(MOSTARIC_ICON_SVG ${MOSTARIC_PACKAGING_DIR}/${MOSTARIC_APP_ID}.svg)
+set(MOSTARIC_ICON_SVG ${MOSTARIC_PACKAGING_DIR}/mostaric.svg)
 
+# The files that name the id, the version or the forum are filled in from
+# cmake/MostaricIdentity.cmake.
+set(MOSTARIC_DESKTOP_FILE ${MOSTARIC_PACKAGING_OUT}/${MOSTARIC_APP_ID}.desktop)
+set(MOSTARIC_METAINFO_FILE ${MOSTARIC_PACKAGING_OUT}/${MOSTARIC_APP_ID}.metainfo.xml)
+set(MOSTARIC_MAN_PAGE ${MOSTARIC_PACKAGING_OUT}/mostaric.1)
+set(MOSTARIC_CHANGELOG ${MOSTARIC_PACKAGING_OUT}/changelog)
+set(MOSTARIC_COPYRIGHT ${MOSTARIC_PACKAGING_OUT}/copyright)
+configure_file(${MOSTARIC_PACKAGING_DIR}/mostaric.desktop.in ${MOSTARIC_DESKTOP_FILE} @ONLY)
+configure_file(${MOSTARIC_PACKAGING_DIR}/mostaric.metainfo.xml.in ${MOSTARIC_METAINFO_FILE} @ONLY)
+configure_file(${MOSTARIC_PACKAGING_DIR}/mostaric.1.in ${MOSTARIC_MAN_PAGE} @ONLY)
+configure_file(${MOSTARIC_PACKAGING_DIR}/debian/changelog.in ${MOSTARIC_CHANGELOG} @ONLY)
+configure_file(${MOSTARIC_PACKAGING_DIR}/debian/copyright.in ${MOSTARIC_COPYRIGHT} @ONLY)
+
+# Debian wants the manual page and the changelog compressed at the highest
+# level, without a time stamp in the header so that the package is the same
+# on every build.
+find_program(MOSTARIC_GZIP gzip REQUIRED)
+add_custom_command(OUTPUT ${MOSTARIC_MAN_PAGE}.gz ${MOSTARIC_CHANGELOG}.gz
+  COMMAND ${MOSTARIC_GZIP} -9nkf ${MOSTARIC_MAN_PAGE} ${MOSTARIC_CHANGELOG}
+  # gzip gives each output its input's time; make compares with both inputs.
+  COMMAND ${CMAKE_COMMAND} -E touch ${MOSTARIC_MAN_PAGE}.gz ${MOSTARIC_CHANGELOG}.gz
+  DEPENDS ${MOSTARIC_MAN_PAGE} ${MOSTARIC_CHANGELOG}
+  COMMENT "Compressing the manual page and the changelog")
+add_custom_target(mostaric_compressed_docs ALL
+  DEPENDS ${MOSTARIC_MAN_PAGE}.gz ${MOSTARIC_CHANGELOG}.gz)
+
+set(MOSTARIC_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/mostaric)
 install(TARGETS mostaric RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${MOSTARIC_PACKAGING_DIR}/${MOSTARIC_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${MOSTARIC_PACKAGING_DIR}/${MOSTARIC_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+if(CMAKE_OBJCOPY)
+  # A stripped install (the package's) also drops the compilers' names, as
+  # Debian's own dh_strip does; strip alone keeps them.
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/mostaric\"
+        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
+endif()
+install(FILES ${MOSTARIC_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${MOSTARIC_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${MOSTARIC_ICON_PNG}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/96x96/apps
         RENAME ${MOSTARIC_APP_ID}.png)
 install(FILES ${MOSTARIC_ICON_SVG}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${MOSTARIC_APP_ID}.svg)
+install(FILES ${MOSTARIC_MAN_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${MOSTARIC_COPYRIGHT} ${MOSTARIC_CHANGELOG}.gz DESTINATION ${MOSTARIC_DOC_DIR})
 
 include(${MOSTARIC_PACKAGING_DIR}/DebianPackage.cmake)
 
-if(MOSTARIC_BUILD_TESTS)
+if(BUILD_TESTING)
   add_subdirectory(${MOSTARIC_PACKAGING_DIR}/tests ${CMAKE_BINARY_DIR}/packaging/tests)
 endif()

@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshots under docs/screenshots/: the main window at start-up,
 # after the typical batch (1.08, 赤霞珠, 100 kg, 12.5 %vol, 17 g, the three
 # calculations) and the explanation window. The drive tool starts the windows
 # as ui/main.cpp does, on a private Xvfb server, and grabs each window's
 # contents (without the frame, which Xvfb has no window manager to draw).
-# Usage: scripts/screenshots.sh [build dir]
+# Usage: scripts/screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
-build=${1:-build}
-mostaric_install_packages
-mostaric_configure "$build" -DMOSTARIC_WERROR=ON
-cmake --build "$build" --target mostaric_drive --parallel "$(nproc)"
+mostaric_install_packages "${MOSTARIC_TEST_PACKAGES[@]}"
+mostaric_configure ci
+cmake --build --preset ci --target mostaric_drive --parallel "$(nproc)"
+build=$MOSTARIC_BUILD_DIR
 
 mkdir -p docs/screenshots
 env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \

@@ -1,50 +1,83 @@
-# Sourced by run.sh and test.sh: installs what a fresh Debian 12 machine lacks
-# and configures the build tree. Quick and silent when everything is in place.
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Sourced by run.sh, test.sh and scripts/screenshots.sh: installs what a fresh
+# Debian 12 machine lacks, then configures and builds the trees of the presets
+# in CMakePresets.json. Quick and silent when everything is in place.
 
-MOSTARIC_PACKAGES=(
+# Building and running the program: compiler, CMake, Qt 6 and the faces the
+# windows draw with.
+MOSTARIC_RUN_PACKAGES=(
   cmake g++ make pkgconf
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev
   fonts-arphic-uming fonts-arphic-ukai fonts-liberation2
-  fonts-noto-cjk fonts-wqy-zenhei
-  locales
-  xvfb xauth
-  desktop-file-utils appstream dpkg-dev
-  valgrind
-  clang libclang-rt-14-dev
 )
+
+# The test command's on top of those: test and benchmark libraries, the
+# comma-decimal locale, Xvfb for the screenshots, the checkers of the desktop
+# files, the package and the licences, valgrind, Clang for the fuzzer, and
+# the CJK faces of the font tests.
+MOSTARIC_TEST_PACKAGES=(
+  "${MOSTARIC_RUN_PACKAGES[@]}"
+  libgtest-dev libgmock-dev libbenchmark-dev
+  locales python3
+  xvfb xauth
+  desktop-file-utils appstream dpkg-dev lintian reuse
+  valgrind
+  clang libclang-rt-14-dev clang-format
+  fonts-noto-cjk fonts-wqy-zenhei
+)
+
+# Whether this script can act as root: it is root, or sudo is there.
+mostaric_can_be_root() {
+  [ "$(id -u)" -eq 0 ] || command -v sudo > /dev/null
+}
 
 mostaric_as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# Installs those of the named packages that are missing.
 mostaric_install_packages() {
   local missing=() pkg
-  for pkg in "${MOSTARIC_PACKAGES[@]}"; do
+  for pkg in "$@"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'ok installed' || missing+=("$pkg")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
+  if ! mostaric_can_be_root; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "You are not root and sudo is not installed; as root, run:" >&2
+    echo "  apt-get install --no-install-recommends ${missing[*]}" >&2
+    return 1
+  fi
   echo "Installing: ${missing[*]}"
-  mostaric_as_root apt-get update -qq
-  mostaric_as_root env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  mostaric_as_root apt-get update -qq &&
+    mostaric_as_root env DEBIAN_FRONTEND=noninteractive \
+      apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # The number tests run under a comma-decimal locale to prove it changes nothing.
 mostaric_generate_locale() {
   locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  if ! mostaric_can_be_root; then
+    echo "The de_DE.UTF-8 locale is missing. You are not root and sudo is not" >&2
+    echo "installed; as root, run:  localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2
+    return 1
+  fi
   echo "Generating the de_DE.UTF-8 locale"
   mostaric_as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
 }
 
-# Configures build/ once; later runs only rebuild what changed.
+# Configures a preset's tree (a fraction of a second once it exists) and sets
+# MOSTARIC_BUILD_DIR to it, as CMake reports it, so that no script repeats
+# the directory names of CMakePresets.json.
 mostaric_configure() {
-  local build_dir=$1; shift
-  if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-    cmake -S . -B "$build_dir" "$@"
-  fi
+  local log
+  log=$(cmake --preset "$1") || { echo "$log"; return 1; }
+  MOSTARIC_BUILD_DIR=$(sed -n 's/^-- Build files have been written to: //p' <<< "$log")
+  [ -n "$MOSTARIC_BUILD_DIR" ] || { echo "$log"; return 1; }
 }
 
 mostaric_build() {
-  cmake --build "$1" --parallel "$(nproc)"
+  cmake --build --preset "$1" --parallel "$(nproc)"
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QThread>
 
+#include "mostaric_build_info.h"
 #include "ui/app_icon.h"
 #include "ui/explanation_window.h"
 #include "ui/fonts.h"
@@ -18,10 +19,10 @@ void prepareApplication(QApplication& app)
 {
     registerFontSubstitutes();
     app.setApplicationName(QStringLiteral("Mostaric"));
-    app.setApplicationVersion(QStringLiteral("1.00"));
+    app.setApplicationVersion(QStringLiteral(MOSTARIC_VERSION_TEXT));
     app.setWindowIcon(appIcon());
     // Lets desktop shells match the windows to the installed desktop entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.mostaric.Mostaric"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(MOSTARIC_APP_ID));
 }
 
 Application::Application(BrowserLauncher launcher)

@@ -2,9 +2,7 @@
 
 #include <QDesktopServices>
 
-#ifndef MOSTARIC_FORUM_ADDRESS
-#error "MOSTARIC_FORUM_ADDRESS is set by ui/CMakeLists.txt"
-#endif
+#include "mostaric_build_info.h"
 
 namespace mostaric::ui {
 

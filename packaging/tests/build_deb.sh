@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build tree into a fresh directory.
 # Usage: build_deb.sh <cpack> <CPackConfig.cmake> <output dir>
 set -euo pipefail

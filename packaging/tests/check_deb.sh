@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package's control fields and file list.
-# Usage: check_deb.sh <directory holding the .deb> <application id>
+# Usage: check_deb.sh <directory holding the .deb> <application id> <version> <homepage>
 set -euo pipefail
-dir=$1 id=$2
+dir=$1 id=$2 version=$3 homepage=$4
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -14,7 +16,8 @@ dpkg-deb -I "$deb"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = mostaric ] || fail "Package is $(field Package)"
-case "$(field Version)" in 1.00|1.0) ;; *) fail "Version is $(field Version)";; esac
+[ "$(field Version)" = "$version" ] || fail "Version is $(field Version), not $version"
+[ "$(field Homepage)" = "$homepage" ] || fail "Homepage is $(field Homepage), not $homepage"
 case "$(field Section)" in utils|math) ;; *) fail "Section is $(field Section)";; esac
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture is $(field Architecture)"
@@ -35,7 +38,10 @@ for f in ./usr/bin/mostaric \
          "./usr/share/applications/$id.desktop" \
          "./usr/share/metainfo/$id.metainfo.xml" \
          "./usr/share/icons/hicolor/96x96/apps/$id.png" \
-         "./usr/share/icons/hicolor/scalable/apps/$id.svg"; do
+         "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
+         ./usr/share/man/man1/mostaric.1.gz \
+         ./usr/share/doc/mostaric/copyright \
+         ./usr/share/doc/mostaric/changelog.gz; do
   grep -qx "$f" <<< "$contents" || fail "package lacks $f"
 done
 grep -q '^-rwxr-xr-x .* \./usr/bin/mostaric$' <<< "$listing" || fail "usr/bin/mostaric is not 0755"

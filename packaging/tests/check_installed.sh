@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the files that `cmake --install` placed under DESTDIR.
 # Usage: check_installed.sh <stage dir> <application id>
 set -euo pipefail
@@ -12,6 +14,9 @@ expected=(
   "usr/share/metainfo/$id.metainfo.xml"
   "usr/share/icons/hicolor/96x96/apps/$id.png"
   "usr/share/icons/hicolor/scalable/apps/$id.svg"
+  usr/share/man/man1/mostaric.1.gz
+  usr/share/doc/mostaric/copyright
+  usr/share/doc/mostaric/changelog.gz
 )
 for f in "${expected[@]}"; do
   [ -f "$stage/$f" ] || fail "missing $f"
@@ -27,6 +32,11 @@ wanted=$(printf '%s\n' "${expected[@]}" | sort)
 for f in "${expected[@]}"; do
   [ -f "$stage-opt/opt/mostaric/${f#usr/}" ] || fail "prefix /opt/mostaric: missing ${f#usr/}"
 done
+# Debian's format for the licence, and the manual page readable by man.
+grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  "$stage/usr/share/doc/mostaric/copyright" || fail "copyright: not machine-readable"
+gzip -t "$stage/usr/share/man/man1/mostaric.1.gz" "$stage/usr/share/doc/mostaric/changelog.gz" ||
+  fail "manual page or changelog: not gzip"
 [ -z "$(cd "$stage-opt" && find . -type f ! -path './opt/mostaric/*')" ] ||
   fail "prefix /opt/mostaric: files outside the prefix"
 
@@ -49,7 +59,7 @@ metainfo="$stage/usr/share/metainfo/$id.metainfo.xml"
 grep -q "<id>$id</id>" "$metainfo" || fail "metainfo: id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
   fail "metainfo: launchable is not $id.desktop"
-grep -q '<release version="1.00"' "$metainfo" || fail "metainfo: no release 1.00"
+grep -q '<release version="[^"]*" date="[0-9-]*"' "$metainfo" || fail "metainfo: no dated release"
 grep -q '<screenshot' "$metainfo" || fail "metainfo: no screenshots"
 
 if [ "$failures" -ne 0 ]; then

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build twice into a fresh staging directory: with DESTDIR and
 # prefix /usr, as a package does, and with another prefix, to show that the
 # rules honour both.

@@ -1,0 +1,60 @@
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The program's identity, each written once: the version comes from
+# project(VERSION), the rest is set here. Every shipped file that names one of
+# them (the program, the desktop entry, the metainfo, the man page, the Debian
+# package and its changelog) is generated from these variables at configure
+# time; ui/mostaric.rc keeps its literal record and a test compares it.
+
+# The reverse-DNS id of the desktop entry, the AppStream component and the icon.
+set(MOSTARIC_APP_ID org.mostaric.Mostaric)
+# Host name of the web forum that the welcome button opens; the homepage.
+set(MOSTARIC_FORUM_ADDRESS "forum.mostaric.example" CACHE STRING
+    "Host name of the program's web forum, opened by the welcome button")
+set(MOSTARIC_HOMEPAGE "https://${MOSTARIC_FORUM_ADDRESS}/")
+# Day of the newest release, in the metainfo, the changelog and the man page.
+set(MOSTARIC_RELEASE_DATE 2026-12-07)
+set(MOSTARIC_MAINTAINER "Mostaric maintainers <maintainers@mostaric.example>")
+
+# The text form users see is major.minor with two minor digits: 1.0 -> "1.00".
+# The Windows version record has four numbers.
+set(_patch 0)
+if(NOT PROJECT_VERSION_PATCH STREQUAL "")
+  set(_patch ${PROJECT_VERSION_PATCH})
+endif()
+if(PROJECT_VERSION_MINOR LESS 10)
+  set(MOSTARIC_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
+else()
+  set(MOSTARIC_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
+endif()
+set(MOSTARIC_VERSION_RECORD
+    "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${_patch},0")
+
+# The release day in the changelog's form, "Mon, 07 Dec 2026 12:00:00 +0000":
+# the weekday by Zeller's congruence, so that the date stays reproducible.
+string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" _ "${MOSTARIC_RELEASE_DATE}")
+math(EXPR _year "${CMAKE_MATCH_1}")
+math(EXPR _month "${CMAKE_MATCH_2}")
+set(_day ${CMAKE_MATCH_3})
+math(EXPR _day_number "${CMAKE_MATCH_3}")
+set(_y ${_year})
+set(_m ${_month})
+if(_m LESS 3)
+  math(EXPR _m "${_m} + 12")
+  math(EXPR _y "${_y} - 1")
+endif()
+math(EXPR _weekday
+     "(${_day_number} + 13 * (${_m} + 1) / 5 + ${_y} % 100 + ${_y} % 100 / 4 + ${_y} / 400 + 5 * (${_y} / 100)) % 7")
+set(_weekdays Sat Sun Mon Tue Wed Thu Fri)
+list(GET _weekdays ${_weekday} _weekday_name)
+math(EXPR _month_index "${_month} - 1")
+set(_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(GET _months ${_month_index} _month_name)
+set(MOSTARIC_RELEASE_DATE_RFC2822
+    "${_weekday_name}, ${_day} ${_month_name} ${_year} 12:00:00 +0000")
+
+# The header the program reads these from: build/generated/mostaric_build_info.h.
+set(MOSTARIC_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/mostaric_build_info.h.in
+               ${MOSTARIC_GENERATED_DIR}/mostaric_build_info.h @ONLY)
