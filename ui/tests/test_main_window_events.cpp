@@ -235,13 +235,14 @@ private Q_SLOTS:
         }
     }
 
-    void wheelAndPopupOfEachList_data()
+    static void eachList()
     {
         QTest::addColumn<QString>("name");
         for (const char* name : {"pinzhong", "bizhong", "xiguan"})
             QTest::newRow(name) << s(name);
     }
-    void wheelAndPopupOfEachList()
+    void wheelTurnsOnlyTheFocusedList_data() { eachList(); }
+    void wheelTurnsOnlyTheFocusedList()
     {
         QFETCH(QString, name);
         auto* choices = control<QComboBox>(*m_window, name);
@@ -256,7 +257,14 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitForWindowActive(m_window));
             choices->setFocus(Qt::MouseFocusReason);
         }
-        // Its list drops below it with a bounded number of rows.
+    }
+
+    void listDropsBelowItsBox_data() { eachList(); }
+    void listDropsBelowItsBox()
+    {
+        QFETCH(QString, name);
+        auto* choices = control<QComboBox>(*m_window, name);
+        choices->setFocus(Qt::TabFocusReason);
         QTest::keyClick(choices, Qt::Key_Down, Qt::AltModifier);
         QAbstractItemView* view = choices->view();
         QVERIFY(QTest::qWaitForWindowExposed(view->window()));
