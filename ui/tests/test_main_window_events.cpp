@@ -273,9 +273,10 @@ private Q_SLOTS:
         const int rows = view->viewport()->height() / view->sizeHintForRow(0);
         QVERIFY(rows >= std::min(choices->count(), 10) && rows <= 15);
         QCOMPARE(view->verticalScrollBar()->isVisible(), rows < choices->count());
-        QTest::keyClick(view, Qt::Key_Up);
+        QTest::keyClick(view, Qt::Key_Down);
         const int picked = view->currentIndex().row();
         QTest::keyClick(view, Qt::Key_Return);
+        QVERIFY(picked >= 0 && !view->isVisible());
         QCOMPARE(m_window->fields().text(*mostaric::test::fieldNamed(name)),
                  choices->itemText(picked).toStdString());
     }
