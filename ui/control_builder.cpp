@@ -1,6 +1,5 @@
 #include "ui/control_builder.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -8,6 +7,7 @@
 
 #include <algorithm>
 
+#include "ui/choice_list.h"
 #include "ui/fonts.h"
 #include "ui/number_input.h"
 #include "ui/twips.h"
@@ -80,8 +80,7 @@ BuiltControl makeControl(QWidget& window, const ControlSpec& spec)
         built.widget = built.label = makeLabel(window, spec);
         break;
     case ControlKind::List:
-        built.widget = built.list = new QComboBox(&window);
-        built.list->setEditable(false);
+        built.widget = built.list = new ChoiceList(&window);
         break;
     case ControlKind::Input:
     case ControlKind::Result:
@@ -120,6 +119,20 @@ void linkByTabPlace(std::vector<BuiltControl> controls)
         controls[i].widget->setFocusPolicy(policies[i]);
 }
 
+// Each caption and unit label names its field for assistive technology: a
+// list is then announced with its caption also once it shows a value.
+void tieLabelsToFields(const std::vector<BuiltControl>& controls)
+{
+    for (const BuiltControl& label : controls) {
+        if (label.label == nullptr || !label.spec->field)
+            continue;
+        for (const BuiltControl& field : controls) {
+            if (field.label == nullptr && field.spec->field == label.spec->field)
+                label.label->setBuddy(field.widget);
+        }
+    }
+}
+
 }  // namespace
 
 QString toQString(std::string_view utf8)
@@ -137,6 +150,7 @@ std::vector<BuiltControl> buildControls(QWidget& window, std::span<const Control
         controls.back().widget->setFont(fontOf(spec.font, windowDefault));
     }
     linkByTabPlace(controls);
+    tieLabelsToFields(controls);
     return controls;
 }
 

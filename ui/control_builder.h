@@ -28,7 +28,9 @@ struct BuiltControl {
 
 // Makes every control of `table` as a child of `window`, in table order (the
 // order assistive technology reads them in): name, text, place, size and
-// font; then links the keyboard order by the Tab places. Focuses nothing.
+// font; lists are ChoiceLists. Then links the keyboard order by the Tab
+// places and makes each label that names a field that field's label for
+// assistive technology (its buddy). Focuses nothing.
 std::vector<BuiltControl> buildControls(QWidget& window, std::span<const ControlSpec> table);
 
 QString toQString(std::string_view utf8);

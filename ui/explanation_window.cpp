@@ -70,8 +70,10 @@ void ExplanationWindow::closeEvent(QCloseEvent* event)
 
 void ExplanationWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Enter presses `goback` even if the focus is not on it.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Enter presses `goback` even if the focus is not on it; Escape does as
+    // well, as it closes any dialog-like page.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
+        || event->key() == Qt::Key_Escape) {
         m_goback->click();
         return;
     }

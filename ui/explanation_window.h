@@ -15,11 +15,11 @@ namespace mostaric::ui {
 // not listed in the taskbar, and is centred on its screen the first time it
 // is shown; later showings keep the place it was moved to.
 //
-// Pressing `goback` (click, Enter or Space) emits backRequested; the owner
-// hides the window and shows the main window. The close box does the same:
-// the close hides the window (it is never destroyed by it) and, if the window
-// was shown, emits backRequested, so the program is never left without a
-// visible window.
+// Pressing `goback` (click, Enter or Space), or Escape anywhere on the page,
+// emits backRequested; the owner hides the window and shows the main window.
+// The close box does the same: the close hides the window (it is never
+// destroyed by it) and, if the window was shown, emits backRequested, so the
+// program is never left without a visible window.
 class ExplanationWindow : public QWidget
 {
     Q_OBJECT

@@ -14,6 +14,7 @@
 #include "core/start_up.h"
 #include "core/variety_table.h"
 #include "ui/browser_launcher.h"
+#include "ui/colours.h"
 #include "ui/control_builder.h"
 #include "ui/main_window_layout.h"
 #include "ui/text_fit.h"
@@ -86,14 +87,8 @@ void MainWindow::describeFields()
 
     m_forumButton->setText(toQString(kWelcomeLine) + forumAddress());
     m_forumButton->setAccessibleName(m_forumButton->text());
-    // The classic system colour for inactive caption text (index 19), a calm
-    // light grey.
-    m_forumButton->setStyleSheet(QStringLiteral(
-        "QPushButton#Command1 { background-color: #c0c0c0; border: 1px solid #808080;"
-        " border-radius: 2px; padding: 2px; }"
-        "QPushButton#Command1:hover { background-color: #cacaca; }"
-        "QPushButton#Command1:pressed { background-color: #b0b0b0; }"
-        "QPushButton#Command1:focus { border: 1px solid #303030; }"));
+    m_forumButton->setStyleSheet(
+        pinnedButtonStyleSheet(m_forumButton->objectName(), linkButtonColours()));
 
     QWidget* weight = fieldWidget(Field::weit);
     weight->setToolTip(kWeightTip);
@@ -109,7 +104,7 @@ void MainWindow::loadStartState()
                 list->addItem(toQString(entry));
             list->setCurrentIndex(findExactly(*list, QString::fromStdString(start.text(info.field))));
         } else {
-            m_boxes[indexOf(info.field)]->setText(QString::fromStdString(start.text(info.field)));
+            writeText(info.field, QString::fromStdString(start.text(info.field)));
         }
     }
 }
@@ -186,6 +181,9 @@ void MainWindow::writeText(Field field, const QString& text)
             list->setCurrentIndex(findExactly(*list, text));
     } else if (m_boxes[index]->text() != text) {
         m_boxes[index]->setText(text);  // an unchanged text keeps caret and selection
+        // The caret at the start, as a Windows text box puts it: a text wider
+        // than its box shows its leading digits, not its tail.
+        m_boxes[index]->setCursorPosition(0);
     } else {
         return;
     }

@@ -14,8 +14,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
+#include "ui/explanation_window.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/tests/main_window_test_support.h"
@@ -93,6 +98,25 @@ const Expected kExpected[] = {
 QAccessibleInterface* accessible(QWidget* widget)
 {
     return QAccessible::queryAccessibleInterface(widget);
+}
+
+// The contrast ratio (WCAG's, gamma taken as 2.2) between the commonest colour
+// of `part`, what stands behind its text, and the colour farthest from it.
+double inkContrast(const QImage& part)
+{
+    QHash<QRgb, int> counts;
+    for (int i = 0; i < part.width() * part.height(); ++i)
+        ++counts[part.pixel(i % part.width(), i / part.width())];
+    const auto luminance = [](QRgb c) {
+        return 0.05 + 0.2126 * std::pow(qRed(c) / 255.0, 2.2)
+             + 0.7152 * std::pow(qGreen(c) / 255.0, 2.2) + 0.0722 * std::pow(qBlue(c) / 255.0, 2.2);
+    };
+    const double back = luminance(std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
+        [](auto a, auto b) { return a.second < b.second; })->first);
+    double best = 1;
+    for (QRgb ink : counts.keys())
+        best = std::max({best, luminance(ink) / back, back / luminance(ink)});
+    return best;
 }
 
 }  // namespace
@@ -503,6 +527,56 @@ private Q_SLOTS:
                  control<QPushButton>(*m_window, QStringLiteral("Command1"))->text());
         QAccessibleInterface* weight = accessible(control(*m_window, QStringLiteral("weit")));
         QCOMPARE(weight->text(QAccessible::Description), s("去梗后，含有皮、核的葡萄汁。"));
+    }
+
+    void captionsNameTheirFields_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("field");
+        for (auto [label, field] : {std::pair{"Label25", "pinzhong"}, {"Label3", "bizhong"},
+                                    {"Label6", "xiguan"}, {"Label4", "weit"}, {"Label11", "Tt1"}})
+            QTest::newRow(label) << s(label) << s(field);
+    }
+    void captionsNameTheirFields()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, field);
+        QWidget* widget = control(*m_window, field);
+        if (auto* list = qobject_cast<QComboBox*>(widget))
+            list->setCurrentIndex(1);  // a value shown must not hide the caption
+        QStringList labelledBy;
+        for (const auto& [iface, relation] : accessible(widget)->relations(QAccessible::Label))
+            labelledBy << iface->text(QAccessible::Name);
+        QVERIFY(labelledBy.contains(control<QLabel>(*m_window, label)->text()));
+    }
+
+    void textsReadOnEveryPalette_data()
+    {
+        QTest::addColumn<QPalette>("palette");  // as a desktop theme sets it
+        QTest::newRow("dark") << QPalette(QColor(0x35, 0x35, 0x35));
+        QTest::newRow("light") << QPalette(QColor(0xef, 0xef, 0xef));
+    }
+    void textsReadOnEveryPalette()
+    {
+        QFETCH(QPalette, palette);
+        const auto restore = qScopeGuard([old = QApplication::palette()] { QApplication::setPalette(old); });
+        QApplication::setPalette(palette);
+        MainWindow main;
+        mostaric::ui::ExplanationWindow page;
+        for (auto* list : main.findChildren<QComboBox*>())
+            QVERIFY(mostaric::test::chooseByKeys(list, list->itemText(1)));
+        for (const char* button : {"jisuan", "jialiu", "jiaomu"})
+            mostaric::test::click(main, s(button));
+        for (QWidget* window : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&page)}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            const QImage shot = window->grab().toImage();
+            for (QWidget* child : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                const int in = qobject_cast<QLabel*>(child) != nullptr ? 0 : 4;  // inside frames
+                const double ratio = inkContrast(shot.copy(child->geometry().adjusted(in, in, -in, -in)));
+                QVERIFY2(child->isHidden() || ratio >= 3.0, qPrintable(child->objectName()));
+            }
+        }
     }
 
 private:

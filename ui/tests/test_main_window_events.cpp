@@ -8,8 +8,10 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include "ui/main_window.h"
 #include "ui/tests/main_window_test_support.h"
@@ -216,6 +218,67 @@ private Q_SLOTS:
         QCOMPARE(text("jiaomu2"), QStringLiteral("12.40"));
         QCOMPARE(weight->text(), QStringLiteral("100"));
         QCOMPARE(weight->cursorPosition(), 1);  // not rewritten
+    }
+
+    void resultsShowTheirStart()
+    {
+        QVERIFY(chooseByKeys(list("bizhong"), QStringLiteral("1.08")));
+        QVERIFY(chooseByKeys(list("xiguan"), QStringLiteral("17")));
+        retype(box("weit"), QStringLiteral("99999999"));
+        retype(box("Tt2"), QStringLiteral("12.5"));
+        for (const char* button : {"jisuan", "jialiu", "jiaomu"})
+            click(*m_window, s(button));
+        for (const char* result : {"Tt1", "jiutiji", "s2", "s3", "jiaomu2"}) {
+            QVERIFY(box(result)->fontMetrics().horizontalAdvance(text(result)) > box(result)->width());
+            box(result)->grab();  // drawing scrolls the text to where the caret is
+            QVERIFY2(box(result)->cursorPositionAt(QPoint(1, 10)) == 0, result);
+        }
+    }
+
+    static void eachList()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"pinzhong", "bizhong", "xiguan"})
+            QTest::newRow(name) << s(name);
+    }
+    void wheelTurnsOnlyTheFocusedList_data() { eachList(); }
+    void wheelTurnsOnlyTheFocusedList()
+    {
+        QFETCH(QString, name);
+        auto* choices = control<QComboBox>(*m_window, name);
+        QCOMPARE(choices->focusPolicy(), Qt::StrongFocus);  // a wheel notch gives no focus
+        const mostaric::CalculatorFields before = m_window->fields();
+        for (bool focused : {false, true}) {  // the wheel turns only the focused list
+            QWheelEvent notch({5, 5}, choices->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(choices, &notch);
+            QCOMPARE(m_window->fields() == before, !focused);
+            m_window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_window));
+            choices->setFocus(Qt::MouseFocusReason);
+        }
+    }
+
+    void listDropsBelowItsBox_data() { eachList(); }
+    void listDropsBelowItsBox()
+    {
+        QFETCH(QString, name);
+        auto* choices = control<QComboBox>(*m_window, name);
+        choices->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(choices, Qt::Key_Down, Qt::AltModifier);
+        QAbstractItemView* view = choices->view();
+        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+        QVERIFY(view->window()->y() >= QRect(choices->mapToGlobal(QPoint()), choices->size()).bottom());
+        QVERIFY(view->window()->height() <= choices->screen()->availableGeometry().height() / 2);
+        const int rows = view->viewport()->height() / view->sizeHintForRow(0);
+        QVERIFY(rows >= std::min(choices->count(), 10) && rows <= 15);
+        QCOMPARE(view->verticalScrollBar()->isVisible(), rows < choices->count());
+        QTest::keyClick(view, Qt::Key_Down);
+        const int picked = view->currentIndex().row();
+        QTest::keyClick(view, Qt::Key_Return);
+        QVERIFY(picked >= 0 && !view->isVisible());
+        QCOMPARE(m_window->fields().text(*mostaric::test::fieldNamed(name)),
+                 choices->itemText(picked).toStdString());
     }
 
     void failureMarksTheField_data()
