@@ -152,7 +152,10 @@ void NumberInput::keyPressEvent(QKeyEvent* event)
 
 void NumberInput::inputMethodEvent(QInputMethodEvent* event)
 {
-    if (passesNumericKeyFilter(event->commitString())) {
+    // Backspace passes the key filter as a key, but a committed one would
+    // stand in the text as a control character: typing never leaves one.
+    const QString commit = event->commitString();
+    if (filterTypedText(commit) == commit) {
         QLineEdit::inputMethodEvent(event);
         return;
     }

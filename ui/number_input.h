@@ -40,7 +40,8 @@ QMenu* createEditMenu(QLineEdit& box, const std::function<void()>& paste);
 // cancelled and leaves text, caret and selection as they were. Keys that type
 // nothing (arrows, Home, End, Delete, with or without Shift) keep their usual
 // effect. The other ways text can arrive are guarded by the same rule: an
-// input-method commit holding a refused character is refused whole, and so is
+// input-method commit holding a refused character (or a backspace) is
+// refused whole, and so is
 // a paste (context menu, Shift+Insert, middle mouse button) whose text, less
 // the blanks around it, holds one character typing would not give: a paste is
 // a number or nothing, never a number quietly made of what was left. Drops are

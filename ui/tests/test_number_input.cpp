@@ -209,6 +209,7 @@ private Q_SLOTS:
         QTest::newRow("Chinese refused") << s("一二三") << "1";
         QTest::newRow("mixed refused whole") << s("2中3") << "1";
         QTest::newRow("full-width digits refused") << s("２３") << "1";
+        QTest::newRow("committed backspace refused") << s("2\b") << "1";
     }
     void inputMethodCommits()
     {
