@@ -58,7 +58,7 @@ QString noticeNote(const CalculationNotice& notice)
     if (notice.kind == CalculationNotice::Kind::TargetBelowMust)
         return QStringLiteral("理想酒精度低于此葡萄浆本身能酿出的酒精度，不需要加糖；"
                               "负数是超出的部分。");
-    // 请先选择“测得的比重”、“习惯用糖量”，填写“习惯加硫量”，再计算
+    // 请先选择“测得的比重”、“习惯用糖量”，填写“习惯加硫量”再计算
     QStringList chosen;
     QStringList typed;
     for (const Field field : notice.causes) {
@@ -70,8 +70,7 @@ QString noticeNote(const CalculationNotice& notice)
         steps << QStringLiteral("选择") + chosen.join(QChar(0x3001));
     if (!typed.isEmpty())
         steps << QStringLiteral("填写") + typed.join(QChar(0x3001));
-    return QStringLiteral("请先%1，再计算：现在显示的 0 不是计算的结果。")
-        .arg(steps.join(QChar(0xff0c)));
+    return QStringLiteral("请先%1再计算：这里的 0 不是算出来的。").arg(steps.join(QChar(0xff0c)));
 }
 
 QString pasteRefusedNote(const QString& text)
