@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/numeric_text.h"
 
@@ -35,14 +36,28 @@ public:
         return m_fields.text(field);
     }
 
-    bool anyEmpty(std::initializer_list<Field> guarded) const
+    // The guarded fields that are empty, in the order given.
+    std::vector<Field> emptyOf(std::initializer_list<Field> guarded) const
     {
+        std::vector<Field> empty;
         for (const Field field : guarded) {
             if (isEmptyText(text(field)))
-                return true;
+                empty.push_back(field);
         }
-        return false;
+        return empty;
     }
+
+    // Writes the guard's zero into `results` and says which fields were empty.
+    void writeGuardZero(std::vector<Field> empty, std::initializer_list<Field> results,
+                        std::string_view zero)
+    {
+        for (const Field result : results)
+            write(result, zero);
+        m_update.notices.push_back(
+            {CalculationNotice::Kind::GuardedEmpty, std::vector<Field>(results), std::move(empty)});
+    }
+
+    void notice(CalculationNotice notice) { m_update.notices.push_back(std::move(notice)); }
 
     // The values of the fields named, read in the order given; the first
     // text that is not a number stops the reading and the run.
@@ -99,7 +114,12 @@ bool computeSugar(Run& run)
     d = d * yield;
     d = d / gravity;
     d = d / 1000;
-    return run.writeResult(Field::Tt1, d, FixedPattern::ThreeDecimals);
+    if (!run.writeResult(Field::Tt1, d, FixedPattern::ThreeDecimals))
+        return false;
+    // The amount stays as computed; the user is told why it is negative.
+    if (run.text(Field::Tt1).starts_with('-'))
+        run.notice({CalculationNotice::Kind::TargetBelowMust, {Field::Tt1}, {Field::Tt2, Field::T1}});
+    return true;
 }
 
 // Reads Tt1 back as written, so the volume agrees with the rounded sugar shown.
@@ -132,8 +152,8 @@ std::optional<double> readSulfiteDose(Run& run)
 FieldUpdate calculateSugar(const CalculatorFields& fields)
 {
     Run run(fields);
-    if (run.anyEmpty({Field::bizhong, Field::xiguan, Field::sd}))
-        run.write(Field::Tt1, kZeroKilos);
+    if (auto empty = run.emptyOf({Field::bizhong, Field::xiguan, Field::sd}); !empty.empty())
+        run.writeGuardZero(std::move(empty), {Field::Tt1}, kZeroKilos);
     else if (!computeSugar(run))
         return run.finish();
     computeWineVolume(run);
@@ -143,9 +163,8 @@ FieldUpdate calculateSugar(const CalculatorFields& fields)
 FieldUpdate calculateSulfite(const CalculatorFields& fields)
 {
     Run run(fields);
-    if (run.anyEmpty({Field::bizhong, Field::s1, Field::sd})) {
-        run.write(Field::s2, kZeroGrams);
-        run.write(Field::s3, kZeroGrams);
+    if (auto empty = run.emptyOf({Field::bizhong, Field::s1, Field::sd}); !empty.empty()) {
+        run.writeGuardZero(std::move(empty), {Field::s2, Field::s3}, kZeroGrams);
         return run.finish();
     }
     // The dose is read again for s3, as the fields stand after s2 is written.
@@ -161,8 +180,8 @@ FieldUpdate calculateSulfite(const CalculatorFields& fields)
 FieldUpdate calculateYeast(const CalculatorFields& fields)
 {
     Run run(fields);
-    if (run.anyEmpty({Field::sd})) {
-        run.write(Field::jiaomu2, kZeroGrams);
+    if (auto empty = run.emptyOf({Field::sd}); !empty.empty()) {
+        run.writeGuardZero(std::move(empty), {Field::jiaomu2}, kZeroGrams);
         return run.finish();
     }
     const auto v = run.read(std::array{Field::jiaomu1, Field::weit, Field::sd});

@@ -8,11 +8,15 @@
 //  - a calculation that stops leaves the field it failed on, and every later
 //    one, untouched; one that succeeds writes well-formed texts;
 //  - a choice copies exactly one table row or writes nothing;
-//  - the key filter passes digits, "." and backspace and turns the rest to 0.
+//  - the key filter passes digits, "." and backspace and turns the rest to 0;
+//  - every calculation's whole update (texts in order, failure, notices) is
+//    what reference_model.h works out again from the rules on its own.
+// Texts have any length, so numbers beyond the double range are read too.
 // A broken rule aborts, which libFuzzer reports with the input that did it.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -30,6 +34,7 @@
 #include "core/numeric_text.h"
 #include "core/start_up.h"
 #include "core/variety_table.h"
+#include "fuzz/reference_model.h"
 
 namespace {
 
@@ -86,12 +91,27 @@ void requireOnlyWritten(const CalculatorFields& before, const CalculatorFields& 
     }
 }
 
-void runCalculation(CalculatorFields& fields,
-                    FieldUpdate (*calculation)(const CalculatorFields&),
+using Calculate = FieldUpdate (*)(const CalculatorFields&);
+
+void requireAsReference(const FieldUpdate& update, const FieldUpdate& expected)
+{
+    require(update.writes.size() == expected.writes.size(), "as many writes as the rules give");
+    for (std::size_t i = 0; i < update.writes.size(); ++i) {
+        require(update.writes[i].field == expected.writes[i].field, "the order of writing",
+                fieldName(update.writes[i].field));
+        require(update.writes[i].text == expected.writes[i].text, "a result as the rules compute it",
+                update.writes[i].text + " expected " + expected.writes[i].text);
+    }
+    require(update.failure == expected.failure, "the failure the rules give");
+    require(update.notices == expected.notices, "the notices the rules give");
+}
+
+void runCalculation(CalculatorFields& fields, Calculate calculation, Calculate reference,
                     std::initializer_list<Written> results)
 {
     const CalculatorFields before = fields;
     const FieldUpdate update = calculation(fields);
+    requireAsReference(update, reference(fields));
     const std::optional<CalculationFailure>& outcome = update.failure;
     fields = update.appliedTo(fields);
 
@@ -177,6 +197,37 @@ void runNumberRoundTrip(std::string_view text)
     require(isFixedText(formatFixed(*value, FixedPattern::TwoDecimals), 2), "2-decimal text", text);
 }
 
+// numberText writes plain digits that read back as nearly the same value.
+void runNumberText(double value)
+{
+    if (!std::isfinite(value) || std::fabs(value) > 1e300)
+        return;
+    const std::string text = numberText(value);
+    require(text.find_first_not_of("-0123456789.") == std::string::npos, "plain number text", text);
+    const std::optional<double> back = readNumber(text);
+    require(back.has_value(), "number text reads back", text);
+    require(std::fabs(*back - value) <= std::fabs(value) * 1e-14 + 1e-300, "number text keeps the value",
+            text);
+}
+
+// A long run of digits with an optional sign and point: the texts whose
+// value lies beyond the double range, or below it, in either direction.
+std::string longNumber(FuzzedDataProvider& in)
+{
+    std::string text = in.ConsumeBool() ? "-" : "";
+    const auto length = in.ConsumeIntegralInRange<std::size_t>(1, 700);
+    const auto point = in.ConsumeIntegralInRange<std::size_t>(0, length + 1);
+    const auto digit = [&in] { return static_cast<char>('0' + in.ConsumeIntegralInRange<int>(0, 9)); };
+    const char first = digit();
+    const char last = digit();
+    for (std::size_t i = 0; i < length; ++i) {
+        if (i == point)
+            text.push_back('.');
+        text.push_back(i == 0 ? first : (i + 1 == length ? last : '0'));
+    }
+    return text;
+}
+
 Field pickList(FuzzedDataProvider& in)
 {
     return in.PickValueInArray({Field::pinzhong, Field::bizhong, Field::xiguan});
@@ -197,11 +248,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fields = startUpFields();
 
     for (int step = 0; step < 64 && in.remaining_bytes() > 0; ++step) {
-        switch (in.ConsumeIntegralInRange<int>(0, 11)) {
+        switch (in.ConsumeIntegralInRange<int>(0, 13)) {
         case 0: {  // any text into any field, results included
-            fields.text(pickField(in)) = in.ConsumeRandomLengthString(24);
+            fields.text(pickField(in)) = in.ConsumeRandomLengthString();
             break;
         }
+        case 12:
+            fields.text(pickField(in)) = longNumber(in);
+            break;
+        case 13:
+            runNumberText(in.ConsumeFloatingPoint<double>());
+            break;
         case 1:
         case 2: {  // a list entry chosen by its place
             const Field list = pickList(in);
@@ -217,29 +274,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             runVarietyChosen(fields);
             break;
         case 5:
-            runCalculation(fields, calculateSugar, {{Field::Tt1, 3}, {Field::jiutiji, 3}});
+            runCalculation(fields, calculateSugar, reference::sugar,
+                           {{Field::Tt1, 3}, {Field::jiutiji, 3}});
             break;
         case 6:
-            runCalculation(fields, calculateSulfite, {{Field::s2, 2}, {Field::s3, 2}});
+            runCalculation(fields, calculateSulfite, reference::sulfite,
+                           {{Field::s2, 2}, {Field::s3, 2}});
             break;
         case 7:
-            runCalculation(fields, calculateYeast, {{Field::jiaomu2, 2}});
+            runCalculation(fields, calculateYeast, reference::yeast, {{Field::jiaomu2, 2}});
             break;
         case 8:
             runKeyPress(in.ConsumeIntegral<std::int16_t>());
             break;
         case 9:
-            runNumberRoundTrip(in.ConsumeRandomLengthString(24));
+            runNumberRoundTrip(in.ConsumeRandomLengthString());
             break;
         case 10: {  // a list chosen by a typed text, not by an entry
-            fields.text(pickList(in)) = in.ConsumeRandomLengthString(24);
+            fields.text(pickList(in)) = in.ConsumeRandomLengthString();
             break;
         }
         default: {  // a number typed key by key, as the window does
             std::string& target = fields.text(
                 in.PickValueInArray({Field::weit, Field::Tt2, Field::s1, Field::jiaomu1}));
             target.clear();
-            for (const char c : in.ConsumeRandomLengthString(12)) {
+            for (const char c : in.ConsumeRandomLengthString()) {
                 if (acceptsKey(static_cast<unsigned char>(c)))
                     target.push_back(c);
             }

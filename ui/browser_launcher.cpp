@@ -8,7 +8,8 @@ namespace mostaric::ui {
 
 QString forumAddress() { return QString::fromUtf8(MOSTARIC_FORUM_ADDRESS); }
 
-QUrl forumUrl() { return QUrl::fromUserInput(forumAddress()); }
+// Always over HTTPS: the address names a host, the scheme is ours to choose.
+QUrl forumUrl() { return QUrl(QStringLiteral("https://") + forumAddress()); }
 
 bool openInSystemBrowser(const QUrl& url) { return QDesktopServices::openUrl(url); }
 

@@ -15,7 +15,7 @@ using BrowserLauncher = std::function<bool(const QUrl&)>;
 // a bare host name, the text that Command1 shows.
 QString forumAddress();
 
-// The page that Command1 opens: QUrl::fromUserInput(forumAddress()).
+// The page that Command1 opens: "https://" and forumAddress().
 QUrl forumUrl();
 
 // The user's default browser through QDesktopServices::openUrl: no shell, no

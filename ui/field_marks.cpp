@@ -1,5 +1,6 @@
 #include "ui/field_marks.h"
 
+#include <QColor>
 #include <QFrame>
 #include <QVariant>
 #include <QWidget>
@@ -7,20 +8,78 @@
 namespace mostaric::ui {
 namespace {
 
+// The marks' colours, one pair per frame kind: the first on a light window,
+// the second on a dark one. Each stands out at 3:1 or better against the
+// window behind it.
+struct FrameColours {
+    const char* onLight;
+    const char* onDark;
+};
+constexpr FrameColours kFailureFrame{"#c0392b", "#ff6f61"};
+constexpr FrameColours kNoticeFrame{"#b86e00", "#ffb340"};
+// A stale result's text: this share of the way from the field's own text
+// colour to its background, grey on either palette and still legible.
+constexpr float kStaleTextFade = 0.5F;
+
+// The property a marked field carries, for style sheets and tests.
+const char* propertyOf(MarkKind kind)
+{
+    switch (kind) {
+    case MarkKind::Failure: return "calculationFailed";
+    case MarkKind::Notice: return "calculationNotice";
+    case MarkKind::Stale: break;
+    }
+    return "resultStale";
+}
+
+bool isDark(const QWidget& window)
+{
+    return window.palette().color(QPalette::Window).lightnessF() < 0.5F;
+}
+
+QString frameColour(MarkKind kind, const QWidget& window)
+{
+    const FrameColours& colours = kind == MarkKind::Failure ? kFailureFrame : kNoticeFrame;
+    return QString::fromLatin1(isDark(window) ? colours.onDark : colours.onLight);
+}
+
+const char* frameName(MarkKind kind)
+{
+    return kind == MarkKind::Failure ? "failureMark_%1" : "noticeMark_%1";
+}
+
 // The frame takes no focus and no clicks, and changes neither the field nor
 // the layout.
-QFrame* makeFailureFrame(QWidget& window, const QWidget& field)
+QFrame* makeFrame(QWidget& window, const QWidget& field, MarkKind kind)
 {
     auto* frame = new QFrame(&window);
-    frame->setObjectName(QStringLiteral("failureMark_%1").arg(field.objectName()));
+    frame->setObjectName(QString::fromLatin1(frameName(kind)).arg(field.objectName()));
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     frame->setFocusPolicy(Qt::NoFocus);
-    frame->setStyleSheet(QStringLiteral(
-        "QFrame { border: 2px solid #c0392b; border-radius: 2px; background: transparent; }"));
+    frame->setStyleSheet(
+        QStringLiteral("QFrame { border: 2px solid %1; border-radius: 2px; background: transparent; }")
+            .arg(frameColour(kind, window)));
     frame->setGeometry(field.geometry().adjusted(-2, -2, 2, 2));
     frame->show();
     frame->raise();
     return frame;
+}
+
+QColor faded(const QColor& text, const QColor& background)
+{
+    const auto mix = [](float from, float to) { return from + (to - from) * kStaleTextFade; };
+    return QColor::fromRgbF(mix(text.redF(), background.redF()), mix(text.greenF(), background.greenF()),
+                            mix(text.blueF(), background.blueF()));
+}
+
+void drawStale(QWidget& widget)
+{
+    QPalette palette = widget.palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Text,
+                         faded(palette.color(group, QPalette::Text), palette.color(group, QPalette::Base)));
+    }
+    widget.setPalette(palette);
 }
 
 }  // namespace
@@ -30,18 +89,30 @@ FieldMarks::FieldMarks(QWidget& window, std::function<QWidget*(Field)> widgetOf)
 {
 }
 
-void FieldMarks::mark(Field field, int owner, const QString& message)
+void FieldMarks::mark(Field field, MarkKind kind, int owner, const QString& message)
 {
     clear(field);
     QWidget* widget = m_widgetOf(field);
-    Mark mark{owner, nullptr, widget->toolTip()};
+    Mark mark;
+    mark.kind = kind;
+    mark.owner = owner;
+    mark.message = message;
+    mark.savedToolTip = widget->toolTip();
+    mark.savedDescription = widget->accessibleDescription();
+    if (kind == MarkKind::Stale) {
+        mark.hadOwnPalette = widget->testAttribute(Qt::WA_SetPalette);
+        mark.savedPalette = widget->palette();
+        drawStale(*widget);
+        widget->setAccessibleDescription(message);
+    } else if (widget->isVisibleTo(&m_window)) {
+        mark.frame = makeFrame(m_window, *widget, kind);
+    }
     if (widget->isVisibleTo(&m_window)) {
-        mark.frame = makeFailureFrame(m_window, *widget);
         widget->setToolTip(mark.savedToolTip.isEmpty()
                                ? message
                                : message + QLatin1Char('\n') + mark.savedToolTip);
     }
-    widget->setProperty("calculationFailed", true);
+    widget->setProperty(propertyOf(kind), true);
     m_marks.insert_or_assign(field, mark);
 }
 
@@ -50,10 +121,15 @@ void FieldMarks::clear(Field field)
     const auto found = m_marks.find(field);
     if (found == m_marks.end())
         return;
+    const Mark& mark = found->second;
     QWidget* widget = m_widgetOf(field);
-    widget->setToolTip(found->second.savedToolTip);
-    widget->setProperty("calculationFailed", QVariant());
-    delete found->second.frame.data();
+    widget->setToolTip(mark.savedToolTip);
+    widget->setProperty(propertyOf(mark.kind), QVariant());
+    if (mark.kind == MarkKind::Stale) {
+        widget->setAccessibleDescription(mark.savedDescription);
+        widget->setPalette(mark.hadOwnPalette ? mark.savedPalette : QPalette());
+    }
+    delete mark.frame.data();
     m_marks.erase(found);
 }
 
@@ -66,12 +142,32 @@ void FieldMarks::clearOwnedBy(int owner)
     }
 }
 
-QList<Field> FieldMarks::marked() const
+void FieldMarks::clearOwnedBy(int owner, MarkKind kind)
+{
+    for (const FieldInfo& info : kFields) {
+        const auto found = m_marks.find(info.field);
+        if (found != m_marks.end() && found->second.owner == owner && found->second.kind == kind)
+            clear(info.field);
+    }
+}
+
+QList<Field> FieldMarks::marked(MarkKind kind) const
 {
     QList<Field> fields;
-    for (const auto& [field, mark] : m_marks)
-        fields << field;
+    for (const auto& [field, mark] : m_marks) {
+        if (mark.kind == kind)
+            fields << field;
+    }
     return fields;
+}
+
+bool FieldMarks::carries(const QString& message) const
+{
+    for (const auto& [field, mark] : m_marks) {
+        if (mark.message == message)
+            return true;
+    }
+    return false;
 }
 
 }  // namespace mostaric::ui

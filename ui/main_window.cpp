@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QToolTip>
 
+#include <algorithm>
+#include <span>
 #include <utility>
 
 #include "core/calculations.h"
@@ -14,9 +16,12 @@
 #include "core/start_up.h"
 #include "core/variety_table.h"
 #include "ui/browser_launcher.h"
+#include "ui/calculation_marks.h"
 #include "ui/colours.h"
 #include "ui/control_builder.h"
 #include "ui/main_window_layout.h"
+#include "ui/note_texts.h"
+#include "ui/number_input.h"
 #include "ui/text_fit.h"
 #include "ui/window_frame.h"
 
@@ -29,6 +34,9 @@ int findExactly(const QComboBox& list, const QString& text)
 {
     return list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
+
+// The operations that are calculations own their marks by the same number.
+constexpr int ownerOf(Calculation calculation) { return static_cast<int>(calculation) + 2; }
 
 }  // namespace
 
@@ -131,13 +139,24 @@ void MainWindow::bindEvents()
     connect(m_forumButton, &QPushButton::clicked, this, &MainWindow::webLinkRequested);
     connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitRequested);
 
-    // The user's edit of a marked input takes its mark away.
+    // The user's edit of a marked input takes its mark away, and the results
+    // computed from the old text are no longer stale but simply old.
     for (const FieldInfo& info : kFields) {
-        if (info.kind == FieldKind::Input) {
-            connect(m_boxes[indexOf(info.field)], &QLineEdit::textEdited, this,
-                    [this, field = info.field] { clearMark(field); });
+        if (info.kind != FieldKind::Input)
+            continue;
+        QLineEdit* box = m_boxes[indexOf(info.field)];
+        connect(box, &QLineEdit::textEdited, this, [this, field = info.field] {
+            clearMark(field);
+            clearStaleResultsReading(field);
+        });
+        if (auto* number = qobject_cast<NumberInput*>(box)) {
+            connect(number, &NumberInput::pasteRefused, this, [this, number](const QString& text) {
+                showNote(number, pasteRefusedNote(text));
+            });
         }
     }
+    connect(m_lists[indexOf(Field::xiguan)], &QComboBox::activated, this,
+            [this] { clearStaleResultsReading(Field::xiguan); });
 }
 
 QWidget* MainWindow::fieldWidget(Field field) const { return m_fieldWidgets[indexOf(field)]; }
@@ -164,13 +183,35 @@ CalculatorFields MainWindow::fields() const
 
 void MainWindow::run(Operation operation, const FieldUpdate& update)
 {
+    static_assert(ownerOf(Calculation::Sugar) == static_cast<int>(Operation::Sugar)
+                  && ownerOf(Calculation::Yeast) == static_cast<int>(Operation::Yeast));
     for (const FieldText& written : update.writes)
         writeText(written.field, QString::fromStdString(written.text));
     // This operation's earlier marks go: it has run again.
     m_marks.clearOwnedBy(static_cast<int>(operation));
+
+    std::span<const Field> results;
+    switch (operation) {
+    case Operation::Gravity:
+    case Operation::Variety:
+        // A choice is an edit of every field it writes, and of its own list.
+        clearStaleResultsReading(operation == Operation::Gravity ? Field::bizhong : Field::pinzhong);
+        for (const FieldText& written : update.writes)
+            clearStaleResultsReading(written.field);
+        break;
+    case Operation::Sugar: results = calculationFields(Calculation::Sugar).writes; break;
+    case Operation::Sulfite: results = calculationFields(Calculation::Sulfite).writes; break;
+    case Operation::Yeast: results = calculationFields(Calculation::Yeast).writes; break;
+    }
+
+    const MarkPlan plan = planMarks(results, update, fields());
+    for (const PlannedMark& mark : plan.marks)
+        m_marks.mark(mark.field, mark.kind, static_cast<int>(operation), mark.message);
     hideNoteWhenUnmarked();
-    if (update.failure)
-        markFailure(operation, *update.failure);
+    if (plan.anchor) {
+        QWidget* widget = fieldWidget(*plan.anchor);
+        showNote(widget->isVisibleTo(this) ? widget : this, plan.note);
+    }
 }
 
 void MainWindow::writeText(Field field, const QString& text)
@@ -190,36 +231,23 @@ void MainWindow::writeText(Field field, const QString& text)
     clearMark(field);  // a new text: whatever was wrong with the old one is gone
 }
 
-QString MainWindow::captionOf(Field field) const
-{
-    // Inputs and lists are named by the caption above or before them, which
-    // is unique; results by both captions ("您需要加入" stands thrice).
-    const FieldInfo& info = fieldInfo(field);
-    if (info.kind == FieldKind::Result)
-        return fieldWidget(field)->accessibleName();
-    return toQString(info.caption);
-}
-
-void MainWindow::markFailure(Operation operation, const CalculationFailure& failure)
-{
-    const QString caption = captionOf(failure.field);
-    const QString message = failure.kind == CalculationFailure::Kind::Unreadable
-        ? QStringLiteral("“%1”不是一个数字，请检查后再计算。").arg(caption)
-        : QStringLiteral("无法计算“%1”：结果超出了数值范围。").arg(caption);
-    m_marks.mark(failure.field, static_cast<int>(operation), message);
-    QWidget* widget = fieldWidget(failure.field);
-    showNote(widget->isVisibleTo(this) ? widget : this, message);
-}
-
 void MainWindow::clearMark(Field field)
 {
     m_marks.clear(field);
     hideNoteWhenUnmarked();
 }
 
+void MainWindow::clearStaleResultsReading(Field input)
+{
+    for (const CalculationFields& calculation : kCalculationFields) {
+        if (std::ranges::find(calculation.reads, input) != calculation.reads.end())
+            m_marks.clearOwnedBy(ownerOf(calculation.calculation), MarkKind::Stale);
+    }
+}
+
 void MainWindow::hideNoteWhenUnmarked()
 {
-    if (m_marks.isEmpty() && QToolTip::isVisible() && QToolTip::text() == m_lastNote)
+    if (!m_marks.carries(m_lastNote) && QToolTip::isVisible() && QToolTip::text() == m_lastNote)
         QToolTip::hideText();
 }
 

@@ -53,7 +53,9 @@ public:
     QString lastNote() const { return m_lastNote; }
 
     // The fields marked now as the cause of a failed calculation.
-    QList<Field> markedFields() const { return m_marks.marked(); }
+    QList<Field> markedFields() const { return m_marks.marked(MarkKind::Failure); }
+    // The fields that carry a mark of `kind` now.
+    QList<Field> markedFields(MarkKind kind) const { return m_marks.marked(kind); }
 
 Q_SIGNALS:
     void explanationRequested();
@@ -74,10 +76,9 @@ private:
     void bindEvents();
     void run(Operation operation, const FieldUpdate& update);
     void writeText(Field field, const QString& text);
-    void markFailure(Operation operation, const CalculationFailure& failure);
     void clearMark(Field field);
+    void clearStaleResultsReading(Field input);
     void hideNoteWhenUnmarked();
-    QString captionOf(Field field) const;
 
     std::array<QWidget*, kFieldCount> m_fieldWidgets{};
     std::array<QComboBox*, kFieldCount> m_lists{};  // the list fields' only

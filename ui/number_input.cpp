@@ -132,7 +132,7 @@ void NumberInput::keyPressEvent(QKeyEvent* event)
     const std::optional<std::int16_t> code = typedCharacterCode(*event);
     if (!code) {
         if (event->matches(QKeySequence::Paste)) {  // Shift+Insert and the like
-            pasteFiltered(false);
+            pasteWhole(false);
             event->accept();
             return;
         }
@@ -152,7 +152,10 @@ void NumberInput::keyPressEvent(QKeyEvent* event)
 
 void NumberInput::inputMethodEvent(QInputMethodEvent* event)
 {
-    if (passesNumericKeyFilter(event->commitString())) {
+    // Backspace passes the key filter as a key, but a committed one would
+    // stand in the text as a control character: typing never leaves one.
+    const QString commit = event->commitString();
+    if (filterTypedText(commit) == commit) {
         QLineEdit::inputMethodEvent(event);
         return;
     }
@@ -164,7 +167,7 @@ void NumberInput::inputMethodEvent(QInputMethodEvent* event)
 
 void NumberInput::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu* menu = createEditMenu(*this, [this] { pasteFiltered(false); });
+    QMenu* menu = createEditMenu(*this, [this] { pasteWhole(false); });
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
     event->accept();
@@ -174,7 +177,7 @@ void NumberInput::mouseReleaseEvent(QMouseEvent* event)
 {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     if (event->button() == Qt::MiddleButton && clipboard != nullptr && clipboard->supportsSelection()) {
-        pasteFiltered(true);
+        pasteWhole(true);
         event->accept();
         return;
     }
@@ -187,15 +190,20 @@ void NumberInput::dragMoveEvent(QDragMoveEvent* event) { event->ignore(); }
 
 void NumberInput::dropEvent(QDropEvent* event) { event->ignore(); }
 
-void NumberInput::pasteFiltered(bool fromSelection)
+void NumberInput::pasteWhole(bool fromSelection)
 {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr || isReadOnly())
         return;
-    const QString typed = filterTypedText(
-        clipboard->text(fromSelection ? QClipboard::Selection : QClipboard::Clipboard));
-    if (!typed.isEmpty())
-        insert(typed);
+    const QString offered =
+        clipboard->text(fromSelection ? QClipboard::Selection : QClipboard::Clipboard).trimmed();
+    if (offered.isEmpty())
+        return;
+    if (filterTypedText(offered) != offered) {
+        Q_EMIT pasteRefused(offered);
+        return;
+    }
+    insert(offered);
 }
 
 }  // namespace mostaric::ui

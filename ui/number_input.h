@@ -30,7 +30,7 @@ QString filterTypedText(const QString& text);
 // The context menu of a text box of the main window, in Chinese: undo,
 // redo, cut, copy, paste, delete and select all for an editable box, copy and
 // select all for a read-only one. `paste` does the pasting (a number input
-// filters what it pastes). Its actions are named edit-undo, edit-redo,
+// pastes only a whole number). Its actions are named edit-undo, edit-redo,
 // edit-cut, edit-copy, edit-paste, edit-delete and select-all. The caller
 // owns the menu.
 QMenu* createEditMenu(QLineEdit& box, const std::function<void()>& paste);
@@ -40,9 +40,12 @@ QMenu* createEditMenu(QLineEdit& box, const std::function<void()>& paste);
 // cancelled and leaves text, caret and selection as they were. Keys that type
 // nothing (arrows, Home, End, Delete, with or without Shift) keep their usual
 // effect. The other ways text can arrive are guarded by the same rule: an
-// input-method commit holding a refused character is refused whole, a paste
-// from the context menu, Shift+Insert or the middle mouse button inserts only
-// what typing the same characters would, and drops are refused.
+// input-method commit holding a refused character (or a backspace) is
+// refused whole, and so is
+// a paste (context menu, Shift+Insert, middle mouse button) whose text, less
+// the blanks around it, holds one character typing would not give: a paste is
+// a number or nothing, never a number quietly made of what was left. Drops are
+// refused.
 class NumberInput : public QLineEdit {
     Q_OBJECT
 public:
@@ -54,6 +57,10 @@ public:
     // 3, Ctrl+V 22, Ctrl+X 24); Backspace 8, Enter 13, Escape 27.
     static std::optional<std::int16_t> typedCharacterCode(const QKeyEvent& event);
 
+Q_SIGNALS:
+    // A paste was refused; `text` is what was offered, less surrounding blanks.
+    void pasteRefused(const QString& text);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -64,8 +71,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // Inserts at the caret what typing the clipboard's text would leave.
-    void pasteFiltered(bool fromSelection);
+    // Inserts the clipboard's text at the caret when typing it would give the
+    // same text; otherwise changes nothing and says so.
+    void pasteWhole(bool fromSelection);
 };
 
 }  // namespace mostaric::ui

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "ui/main_window.h"
@@ -208,6 +209,7 @@ private Q_SLOTS:
         QTest::newRow("Chinese refused") << s("一二三") << "1";
         QTest::newRow("mixed refused whole") << s("2中3") << "1";
         QTest::newRow("full-width digits refused") << s("２３") << "1";
+        QTest::newRow("committed backspace refused") << s("2\b") << "1";
     }
     void inputMethodCommits()
     {
@@ -229,20 +231,30 @@ private Q_SLOTS:
 
     void contextMenuPasteIsFiltered_data()
     {
+        // A paste is a number or nothing: anything typing would not give
+        // refuses it whole. Blanks around a number are not part of it.
         QTest::addColumn<QString>("clipboard");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("number") << "2.5" << "12.5";
-        QTest::newRow("letters dropped") << "a2b.5c" << "12.5";
-        QTest::newRow("Chinese dropped") << s("２五公斤") << "1";
-        QTest::newRow("minus and blanks dropped") << " -3 " << "13";
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("number") << "2.5" << "12.5" << false;
+        QTest::newRow("blanks around a number") << " 2.5\n" << "12.5" << false;
+        QTest::newRow("letters refused") << "a2b.5c" << "1" << true;
+        QTest::newRow("Chinese refused") << s("２五公斤") << "1" << true;
+        QTest::newRow("minus refused") << " -3 " << "1" << true;
+        QTest::newRow("comma refused") << "1,5" << "1" << true;
+        QTest::newRow("exponent refused") << "1e308" << "1" << true;
+        QTest::newRow("inner blank refused") << "2 5" << "1" << true;
+        QTest::newRow("backspace refused") << "2\b5" << "1" << true;
     }
     void contextMenuPasteIsFiltered()
     {
         QFETCH(QString, clipboard);
         QFETCH(QString, expected);
+        QFETCH(bool, refused);
         QLineEdit* box = emptied(QStringLiteral("weit"));
         QTest::keyClicks(box, QStringLiteral("1"));
         QGuiApplication::clipboard()->setText(clipboard);
+        QSignalSpy refusals(box, SIGNAL(pasteRefused(QString)));
 
         QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(box, &menuEvent);
@@ -259,12 +271,18 @@ private Q_SLOTS:
         paste->trigger();
         menu->close();
         QCOMPARE(box->text(), expected);
+        QCOMPARE(refusals.size(), refused ? 1 : 0);
+        if (refused)
+            QCOMPARE(refusals.at(0).at(0).toString(), clipboard.trimmed());
     }
 
     void shiftInsertPasteIsFiltered()
     {
         QLineEdit* box = emptied(QStringLiteral("s1"));
         QGuiApplication::clipboard()->setText(s("四十mg 40"));
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(box->text(), QString());
+        QGuiApplication::clipboard()->setText(s(" 40 "));
         QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(box->text(), QStringLiteral("40"));
     }

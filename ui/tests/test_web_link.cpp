@@ -30,9 +30,12 @@ private Q_SLOTS:
     {
         // MOSTARIC_TEST_FORUM_ADDRESS is the build's MOSTARIC_FORUM_ADDRESS.
         QCOMPARE(mostaric::ui::forumAddress(), QStringLiteral(MOSTARIC_TEST_FORUM_ADDRESS));
-        QCOMPARE(mostaric::ui::forumUrl(), QUrl::fromUserInput(QStringLiteral(MOSTARIC_TEST_FORUM_ADDRESS)));
+        // Always over HTTPS, to the configured host.
+        QCOMPARE(mostaric::ui::forumUrl(),
+                 QUrl(QStringLiteral("https://" MOSTARIC_TEST_FORUM_ADDRESS)));
         QVERIFY(mostaric::ui::forumUrl().isValid());
-        QVERIFY(!mostaric::ui::forumUrl().scheme().isEmpty());
+        QCOMPARE(mostaric::ui::forumUrl().scheme(), QStringLiteral("https"));
+        QCOMPARE(mostaric::ui::forumUrl().host(), QStringLiteral(MOSTARIC_TEST_FORUM_ADDRESS));
     }
 
     void clickOpensTheAddress_data()
@@ -68,7 +71,7 @@ private Q_SLOTS:
         }
         QCOMPARE(opened.size(), clicks);
         for (const QUrl& url : opened)
-            QCOMPARE(url, QUrl::fromUserInput(QStringLiteral(MOSTARIC_TEST_FORUM_ADDRESS)));
+            QCOMPARE(url, QUrl(QStringLiteral("https://" MOSTARIC_TEST_FORUM_ADDRESS)));
         QVERIFY(main.isVisible());  // the main window stays
         QVERIFY(program.explanationWindow() == nullptr);
         QVERIFY(main.lastNote().isEmpty());
