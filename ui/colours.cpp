@@ -14,6 +14,25 @@ PinnedColours linkButtonColours()
     };
 }
 
+QColor failureFrameColour(bool darkWindow)
+{
+    return darkWindow ? QColor(0xff, 0x6f, 0x61) : QColor(0xc0, 0x39, 0x2b);
+}
+
+QColor noticeFrameColour(bool darkWindow)
+{
+    return darkWindow ? QColor(0xff, 0xb3, 0x40) : QColor(0xb8, 0x6e, 0x00);
+}
+
+QColor staleTextColour(const QColor& text, const QColor& background)
+{
+    constexpr float kFade = 0.5F;
+    const auto mix = [](float from, float to) { return from + (to - from) * kFade; };
+    return QColor::fromRgbF(mix(text.redF(), background.redF()),
+                            mix(text.greenF(), background.greenF()),
+                            mix(text.blueF(), background.blueF()));
+}
+
 QString pinnedButtonStyleSheet(const QString& objectName, const PinnedColours& colours)
 {
     const QString button = QStringLiteral("QPushButton#") + objectName;

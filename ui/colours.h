@@ -22,6 +22,16 @@ struct PinnedColours {
 // a calm light grey, with the classic black button text.
 PinnedColours linkButtonColours();
 
+// The frame of a mark on a field: red where a calculation could not use a
+// field, amber where it answered with a zero or a negative amount to explain.
+// Each stands out at 3:1 or better against a light and a dark window.
+QColor failureFrameColour(bool darkWindow);
+QColor noticeFrameColour(bool darkWindow);
+
+// The text of a result that no longer belongs to the fields: halfway from its
+// own text colour to its background, grey on either palette and still legible.
+QColor staleTextColour(const QColor& text, const QColor& background);
+
 // The style sheet that draws the push button named `objectName` in
 // `colours`, in every state.
 QString pinnedButtonStyleSheet(const QString& objectName, const PinnedColours& colours);

@@ -5,21 +5,10 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "ui/colours.h"
+
 namespace mostaric::ui {
 namespace {
-
-// The marks' colours, one pair per frame kind: the first on a light window,
-// the second on a dark one. Each stands out at 3:1 or better against the
-// window behind it.
-struct FrameColours {
-    const char* onLight;
-    const char* onDark;
-};
-constexpr FrameColours kFailureFrame{"#c0392b", "#ff6f61"};
-constexpr FrameColours kNoticeFrame{"#b86e00", "#ffb340"};
-// A stale result's text: this share of the way from the field's own text
-// colour to its background, grey on either palette and still legible.
-constexpr float kStaleTextFade = 0.5F;
 
 // The property a marked field carries, for style sheets and tests.
 const char* propertyOf(MarkKind kind)
@@ -39,8 +28,9 @@ bool isDark(const QWidget& window)
 
 QString frameColour(MarkKind kind, const QWidget& window)
 {
-    const FrameColours& colours = kind == MarkKind::Failure ? kFailureFrame : kNoticeFrame;
-    return QString::fromLatin1(isDark(window) ? colours.onDark : colours.onLight);
+    const bool dark = isDark(window);
+    const QColor colour = kind == MarkKind::Failure ? failureFrameColour(dark) : noticeFrameColour(dark);
+    return colour.name(QColor::HexRgb);
 }
 
 const char* frameName(MarkKind kind)
@@ -65,19 +55,13 @@ QFrame* makeFrame(QWidget& window, const QWidget& field, MarkKind kind)
     return frame;
 }
 
-QColor faded(const QColor& text, const QColor& background)
-{
-    const auto mix = [](float from, float to) { return from + (to - from) * kStaleTextFade; };
-    return QColor::fromRgbF(mix(text.redF(), background.redF()), mix(text.greenF(), background.greenF()),
-                            mix(text.blueF(), background.blueF()));
-}
-
 void drawStale(QWidget& widget)
 {
     QPalette palette = widget.palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Text,
-                         faded(palette.color(group, QPalette::Text), palette.color(group, QPalette::Base)));
+                         staleTextColour(palette.color(group, QPalette::Text),
+                                         palette.color(group, QPalette::Base)));
     }
     widget.setPalette(palette);
 }
