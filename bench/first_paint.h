@@ -51,8 +51,7 @@ inline void mark(const char* name)
     }();
     const long long now = monotonicNanoseconds();
     char line[128];
-    const int length =
-        std::snprintf(line, sizeof line, "%s %lld %ld\n", name, now, residentKiB());
+    const int length = std::snprintf(line, sizeof line, "%s %lld %ld\n", name, now, residentKiB());
     if (length > 0 && ::write(fd, line, static_cast<size_t>(length)) < 0)
         std::perror("mark");
 }

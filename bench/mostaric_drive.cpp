@@ -39,8 +39,7 @@ void fail(const QString& what)
     ++g_failures;
 }
 
-template <typename T>
-T* control(QWidget* window, const char* name)
+template <typename T> T* control(QWidget* window, const char* name)
 {
     T* found = window ? window->findChild<T*>(QString::fromLatin1(name)) : nullptr;
     if (found == nullptr)
@@ -177,7 +176,8 @@ void runScenario(Application& program)
 int main(int argc, char** argv)
 {
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (!(mode == QLatin1String("scenario") || (mode == QLatin1String("screenshots") && argc > 2))) {
+    if (!(mode == QLatin1String("scenario")
+          || (mode == QLatin1String("screenshots") && argc > 2))) {
         std::fprintf(stderr, "usage: %s screenshots DIR | scenario\n", argv[0]);
         return 2;
     }

@@ -27,12 +27,12 @@
 namespace {
 
 // The steps the probes mark, in order.
-const char* const kSteps[] = {"main", "qapplication", "prepared", "constructed",
-                              "started", "paint", "painted"};
+const char* const kSteps[] = {"main",    "qapplication", "prepared", "constructed",
+                              "started", "paint",        "painted"};
 
 struct Run {
     bool ok = false;
-    std::map<std::string, double> stepMs;  // since the fork, in milliseconds
+    std::map<std::string, double> stepMs;   // since the fork, in milliseconds
     std::map<std::string, double> stepMiB;  // resident memory at the step
     double maxRssKiB = 0;
 };
@@ -133,7 +133,8 @@ double median(std::vector<double> values)
 struct Series {
     std::vector<Run> runs;
 
-    double medianOf(const char* step, std::map<std::string, double> Run::*figures = &Run::stepMs) const
+    double medianOf(const char* step,
+                    std::map<std::string, double> Run::*figures = &Run::stepMs) const
     {
         std::vector<double> values;
         for (const Run& run : runs)
@@ -151,8 +152,8 @@ struct Series {
     }
     int okRuns() const
     {
-        return static_cast<int>(std::count_if(runs.begin(), runs.end(),
-                                              [](const Run& r) { return r.ok; }));
+        return static_cast<int>(
+            std::count_if(runs.begin(), runs.end(), [](const Run& r) { return r.ok; }));
     }
 };
 
@@ -185,9 +186,21 @@ int main(int argc, char** argv)
         // Rotate the order, so that none always follows the same other.
         Run f, t, p;
         switch (i % 3) {
-        case 0: f = runOnce(floor); t = runOnce(floor, "--text"); p = runOnce(probe); break;
-        case 1: p = runOnce(probe); f = runOnce(floor); t = runOnce(floor, "--text"); break;
-        default: t = runOnce(floor, "--text"); p = runOnce(probe); f = runOnce(floor); break;
+        case 0:
+            f = runOnce(floor);
+            t = runOnce(floor, "--text");
+            p = runOnce(probe);
+            break;
+        case 1:
+            p = runOnce(probe);
+            f = runOnce(floor);
+            t = runOnce(floor, "--text");
+            break;
+        default:
+            t = runOnce(floor, "--text");
+            p = runOnce(probe);
+            f = runOnce(floor);
+            break;
         }
         floorSeries.runs.push_back(f);
         textSeries.runs.push_back(t);
@@ -204,8 +217,8 @@ int main(int argc, char** argv)
 
     std::printf("\nmedians at each step (ms since fork, resident MiB), %d/%d/%d good runs:\n",
                 floorSeries.okRuns(), textSeries.okRuns(), probeSeries.okRuns());
-    std::printf("  %-13s %9s %9s %11s %9s %9s %11s\n", "step", "floor ms", "text ms",
-                "mostaric ms", "floor MiB", "text MiB", "mostaric MiB");
+    std::printf("  %-13s %9s %9s %11s %9s %9s %11s\n", "step", "floor ms", "text ms", "mostaric ms",
+                "floor MiB", "text MiB", "mostaric MiB");
     for (const char* step : kSteps)
         std::printf("  %-13s %9.1f %9.1f %11.1f %9.1f %9.1f %11.1f\n", step,
                     floorSeries.medianOf(step), textSeries.medianOf(step),
@@ -223,8 +236,8 @@ int main(int argc, char** argv)
                 "ratio to floor", "ratio to text");
     std::printf("%-20s %8.1f %8.1f %9.1f %14.2f %13.2f\n", "to first paint (ms)", floorMs, textMs,
                 probeMs, probeMs / floorMs, probeMs / textMs);
-    std::printf("%-20s %8.1f %8.1f %9.1f %14.2f %13.2f\n", "peak resident (MiB)", floorMiB,
-                textMiB, probeMiB, probeMiB / floorMiB, probeMiB / textMiB);
+    std::printf("%-20s %8.1f %8.1f %9.1f %14.2f %13.2f\n", "peak resident (MiB)", floorMiB, textMiB,
+                probeMiB, probeMiB / floorMiB, probeMiB / textMiB);
     std::printf("goal: ratio to floor at most 1.25 (floor: bare window; text: bare window with\n"
                 "one label in each of the program's three faces)\n");
     return 0;

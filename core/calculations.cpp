@@ -25,7 +25,7 @@ constexpr double kSolutionDivisor = 60 * 1.03;
 // included, and records what it writes without touching anything else.
 class Run {
 public:
-    explicit Run(const CalculatorFields& fields) : m_fields(fields) {}
+    explicit Run(const CalculatorFields& fields) : m_fields(fields) { }
 
     const std::string& text(Field field) const
     {
@@ -103,8 +103,8 @@ private:
 
 bool computeSugar(Run& run)
 {
-    const auto v = run.read(std::array{Field::Tt2, Field::T1, Field::xiguan, Field::weit,
-                                       Field::sd, Field::bizhong});
+    const auto v = run.read(
+        std::array{Field::Tt2, Field::T1, Field::xiguan, Field::weit, Field::sd, Field::bizhong});
     if (!v)
         return false;
     const auto [target, potential, customary, weight, yield, gravity] = *v;
@@ -118,7 +118,8 @@ bool computeSugar(Run& run)
         return false;
     // The amount stays as computed; the user is told why it is negative.
     if (run.text(Field::Tt1).starts_with('-'))
-        run.notice({CalculationNotice::Kind::TargetBelowMust, {Field::Tt1}, {Field::Tt2, Field::T1}});
+        run.notice(
+            {CalculationNotice::Kind::TargetBelowMust, {Field::Tt1}, {Field::Tt2, Field::T1}});
     return true;
 }
 

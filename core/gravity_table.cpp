@@ -6,6 +6,7 @@
 namespace mostaric {
 
 // Gravity at 20 °C, alcohol %vol, Brix. Every cell is the exact text shown.
+// clang-format off
 constexpr std::array<GravityRow, 56> kGravityTable = {{
     {"1.056", "7.0", "13.7"},
     {"1.057", "7.2", "14"},
@@ -64,6 +65,7 @@ constexpr std::array<GravityRow, 56> kGravityTable = {{
     {"1.11", "15.4", "25.8"},
     {"1.111", "15.6", "26.1"},
 }};
+// clang-format on
 
 FieldUpdate chooseGravity(std::string_view gravity)
 {

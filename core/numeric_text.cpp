@@ -35,10 +35,7 @@ bool hasNonZeroIntegerPart(std::string_view text)
     return digits.find_first_of("123456789") != std::string_view::npos;
 }
 
-int decimalsOf(FixedPattern pattern)
-{
-    return pattern == FixedPattern::ThreeDecimals ? 3 : 2;
-}
+int decimalsOf(FixedPattern pattern) { return pattern == FixedPattern::ThreeDecimals ? 3 : 2; }
 
 // Fixed notation of the largest double has 309 digits before the point.
 constexpr std::size_t kFixedBufferSize = 400;
@@ -68,8 +65,8 @@ std::optional<double> readNumber(std::string_view text)
 std::string formatFixed(double value, FixedPattern pattern)
 {
     std::array<char, kFixedBufferSize> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                         value, std::chars_format::fixed, decimalsOf(pattern));
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                         std::chars_format::fixed, decimalsOf(pattern));
     if (ec != std::errc())
         return {};
     std::string text(buffer.data(), end);

@@ -29,8 +29,7 @@ CalculatorFields startUpFields()
 std::vector<std::string_view> listEntries(Field list)
 {
     switch (list) {
-    case Field::pinzhong:
-        return {kVarietyListOrder.begin(), kVarietyListOrder.end()};
+    case Field::pinzhong: return {kVarietyListOrder.begin(), kVarietyListOrder.end()};
     case Field::bizhong: {
         std::vector<std::string_view> entries;
         entries.reserve(kGravityTable.size());
@@ -38,10 +37,8 @@ std::vector<std::string_view> listEntries(Field list)
             entries.push_back(row.gravity);
         return entries;
     }
-    case Field::xiguan:
-        return {kCustomarySugarAmounts.begin(), kCustomarySugarAmounts.end()};
-    default:
-        return {};
+    case Field::xiguan: return {kCustomarySugarAmounts.begin(), kCustomarySugarAmounts.end()};
+    default: return {};
     }
 }
 

@@ -6,6 +6,7 @@
 namespace mostaric {
 
 // Two-character names carry two U+0020 blanks between their characters.
+// clang-format off
 constexpr std::array<VarietyRow, 9> kVarietyTable = {{
     {"赤霞珠", "0.62"},
     {"蛇龙珠", "0.75"},
@@ -22,6 +23,7 @@ constexpr std::array<std::string_view, 9> kVarietyListOrder = {
     "赤霞珠", "蛇龙珠", "桂  葡", "品丽珠", "美  乐",
     "西  拉", "巨  峰", "玫瑰香", "山葡萄",
 };
+// clang-format on
 
 FieldUpdate chooseVariety(std::string_view name)
 {

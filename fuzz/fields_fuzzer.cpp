@@ -99,7 +99,8 @@ void requireAsReference(const FieldUpdate& update, const FieldUpdate& expected)
     for (std::size_t i = 0; i < update.writes.size(); ++i) {
         require(update.writes[i].field == expected.writes[i].field, "the order of writing",
                 fieldName(update.writes[i].field));
-        require(update.writes[i].text == expected.writes[i].text, "a result as the rules compute it",
+        require(update.writes[i].text == expected.writes[i].text,
+                "a result as the rules compute it",
                 update.writes[i].text + " expected " + expected.writes[i].text);
     }
     require(update.failure == expected.failure, "the failure the rules give");
@@ -193,7 +194,8 @@ void runNumberRoundTrip(std::string_view text)
         return;
     // Whatever ReadNumber accepts is finite, and formats to a fixed text.
     require(*value - *value == 0.0, "ReadNumber gives finite values", text);
-    require(isFixedText(formatFixed(*value, FixedPattern::ThreeDecimals), 3), "3-decimal text", text);
+    require(isFixedText(formatFixed(*value, FixedPattern::ThreeDecimals), 3), "3-decimal text",
+            text);
     require(isFixedText(formatFixed(*value, FixedPattern::TwoDecimals), 2), "2-decimal text", text);
 }
 
@@ -206,8 +208,8 @@ void runNumberText(double value)
     require(text.find_first_not_of("-0123456789.") == std::string::npos, "plain number text", text);
     const std::optional<double> back = readNumber(text);
     require(back.has_value(), "number text reads back", text);
-    require(std::fabs(*back - value) <= std::fabs(value) * 1e-14 + 1e-300, "number text keeps the value",
-            text);
+    require(std::fabs(*back - value) <= std::fabs(value) * 1e-14 + 1e-300,
+            "number text keeps the value", text);
 }
 
 // A long run of digits with an optional sign and point: the texts whose
@@ -217,7 +219,9 @@ std::string longNumber(FuzzedDataProvider& in)
     std::string text = in.ConsumeBool() ? "-" : "";
     const auto length = in.ConsumeIntegralInRange<std::size_t>(1, 700);
     const auto point = in.ConsumeIntegralInRange<std::size_t>(0, length + 1);
-    const auto digit = [&in] { return static_cast<char>('0' + in.ConsumeIntegralInRange<int>(0, 9)); };
+    const auto digit = [&in] {
+        return static_cast<char>('0' + in.ConsumeIntegralInRange<int>(0, 9));
+    };
     const char first = digit();
     const char last = digit();
     for (std::size_t i = 0; i < length; ++i) {
@@ -253,12 +257,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fields.text(pickField(in)) = in.ConsumeRandomLengthString();
             break;
         }
-        case 12:
-            fields.text(pickField(in)) = longNumber(in);
-            break;
-        case 13:
-            runNumberText(in.ConsumeFloatingPoint<double>());
-            break;
+        case 12: fields.text(pickField(in)) = longNumber(in); break;
+        case 13: runNumberText(in.ConsumeFloatingPoint<double>()); break;
         case 1:
         case 2: {  // a list entry chosen by its place
             const Field list = pickList(in);
@@ -267,12 +267,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fields.text(list) = entries[index];
             break;
         }
-        case 3:
-            runGravityChosen(fields);
-            break;
-        case 4:
-            runVarietyChosen(fields);
-            break;
+        case 3: runGravityChosen(fields); break;
+        case 4: runVarietyChosen(fields); break;
         case 5:
             runCalculation(fields, calculateSugar, reference::sugar,
                            {{Field::Tt1, 3}, {Field::jiutiji, 3}});
@@ -284,12 +280,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 7:
             runCalculation(fields, calculateYeast, reference::yeast, {{Field::jiaomu2, 2}});
             break;
-        case 8:
-            runKeyPress(in.ConsumeIntegral<std::int16_t>());
-            break;
-        case 9:
-            runNumberRoundTrip(in.ConsumeRandomLengthString());
-            break;
+        case 8: runKeyPress(in.ConsumeIntegral<std::int16_t>()); break;
+        case 9: runNumberRoundTrip(in.ConsumeRandomLengthString()); break;
         case 10: {  // a list chosen by a typed text, not by an entry
             fields.text(pickList(in)) = in.ConsumeRandomLengthString();
             break;

@@ -59,7 +59,7 @@ inline std::string format(double value, int decimals)
 // One run: the fields as they stand, this run's writes included.
 class Model {
 public:
-    explicit Model(const CalculatorFields& fields) : m_fields(fields) {}
+    explicit Model(const CalculatorFields& fields) : m_fields(fields) { }
 
     bool guard(std::initializer_list<Field> guarded, std::initializer_list<Field> results,
                const char* zero)
@@ -112,15 +112,15 @@ private:
 
 // Reads `fields` in order and chains the steps; nothing when a read or a
 // step fails.
-#define MOSTARIC_READ(model, name, field)    \
+#define MOSTARIC_READ(model, name, field) \
     const auto name##_ = (model).value(field); \
-    if (!name##_)                              \
-        return (model).update();               \
+    if (!name##_) \
+        return (model).update(); \
     const double name = *name##_
 #define MOSTARIC_STEP(model, name, expression, result) \
     const auto name##_ = (model).step((expression), (result)); \
-    if (!name##_)                                      \
-        return (model).update();                       \
+    if (!name##_) \
+        return (model).update(); \
     const double name = *name##_
 
 inline FieldUpdate sugarVolume(Model& m)

@@ -6,10 +6,7 @@
 
 // The icon lives in a resource file compiled into this static library; the
 // linker keeps its object file only if something refers to it.
-static void initIconResources()
-{
-    Q_INIT_RESOURCE(icons);
-}
+static void initIconResources() { Q_INIT_RESOURCE(icons); }
 
 namespace mostaric::ui {
 
@@ -18,8 +15,8 @@ QIcon appIcon()
     static const QIcon icon = [] {
         initIconResources();
         QIcon result;
-        result.addPixmap(QPixmap::fromImage(
-            QImage(QStringLiteral(":/mostaric/icons/mostaric.png"))));
+        result.addPixmap(
+            QPixmap::fromImage(QImage(QStringLiteral(":/mostaric/icons/mostaric.png"))));
         // The same picture drawn at the sizes desktops ask for on scaled
         // screens, so that none is blown up from 96 pixels.
         for (const int size : {16, 24, 32, 48, 64, 128, 256}) {

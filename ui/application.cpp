@@ -92,9 +92,8 @@ void Application::openForum()
         return;
     const QUrl url = forumUrl();
     if (!m_launcher(url)) {
-        m_mainWindow->showNote(
-            m_mainWindow->forumButton(),
-            QStringLiteral("未能打开浏览器。论坛网址：%1").arg(forumAddress()));
+        m_mainWindow->showNote(m_mainWindow->forumButton(),
+                               QStringLiteral("未能打开浏览器。论坛网址：%1").arg(forumAddress()));
     }
 }
 
@@ -121,8 +120,8 @@ void Application::exit()
         // No event loop runs yet (a driver that calls exit() before exec()):
         // QCoreApplication::exit would be forgotten, so the loop is ended as
         // soon as it starts.
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     }
 }
 

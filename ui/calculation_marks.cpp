@@ -21,10 +21,9 @@ MarkPlan planMarks(std::span<const Field> results, const FieldUpdate& update,
         return plan;
 
     const CalculationFailure& failure = *update.failure;
-    const QString message =
-        failure.kind == CalculationFailure::Kind::Unreadable
-            ? unreadableNote(failure.field, QString::fromStdString(after.text(failure.field)))
-            : notFiniteNote(failure.field);
+    const QString message = failure.kind == CalculationFailure::Kind::Unreadable
+        ? unreadableNote(failure.field, QString::fromStdString(after.text(failure.field)))
+        : notFiniteNote(failure.field);
     plan.marks.push_back({failure.field, MarkKind::Failure, message});
     plan.note = message;
     plan.anchor = failure.field;

@@ -21,8 +21,8 @@ struct PlannedMark {
 // The marks and the note one run of an operation leaves on the window.
 struct MarkPlan {
     std::vector<PlannedMark> marks;
-    QString note;                  // empty when there is nothing to say
-    std::optional<Field> anchor;   // where the note is shown
+    QString note;                 // empty when there is nothing to say
+    std::optional<Field> anchor;  // where the note is shown
 };
 
 // What `update` calls for, given the operation's `results` (in writing order,

@@ -39,12 +39,11 @@ QString pinnedButtonStyleSheet(const QString& objectName, const PinnedColours& c
     const auto name = [](const QColor& colour) { return colour.name(QColor::HexRgb); };
     // The text colour is repeated in each state: a state rule of a theme's
     // own style sheet must not take it over there.
-    return QStringLiteral(
-               "%1 { background-color: %2; color: %3; border: 1px solid %4;"
-               " border-radius: 2px; padding: 2px; }"
-               "%1:hover { background-color: %5; color: %3; }"
-               "%1:pressed { background-color: %6; color: %3; }"
-               "%1:focus { border: 1px solid %7; color: %3; }")
+    return QStringLiteral("%1 { background-color: %2; color: %3; border: 1px solid %4;"
+                          " border-radius: 2px; padding: 2px; }"
+                          "%1:hover { background-color: %5; color: %3; }"
+                          "%1:pressed { background-color: %6; color: %3; }"
+                          "%1:focus { border: 1px solid %7; color: %3; }")
         .arg(button, name(colours.face), name(colours.text), name(colours.border),
              name(colours.hoverFace), name(colours.pressedFace), name(colours.focusBorder));
 }

@@ -76,17 +76,11 @@ BuiltControl makeControl(QWidget& window, const ControlSpec& spec)
     BuiltControl built{&spec};
     switch (spec.kind) {
     case ControlKind::Label:
-    case ControlKind::Lines:
-        built.widget = built.label = makeLabel(window, spec);
-        break;
-    case ControlKind::List:
-        built.widget = built.list = new ChoiceList(&window);
-        break;
+    case ControlKind::Lines: built.widget = built.label = makeLabel(window, spec); break;
+    case ControlKind::List: built.widget = built.list = new ChoiceList(&window); break;
     case ControlKind::Input:
     case ControlKind::Result:
-    case ControlKind::Hidden:
-        built.widget = built.box = makeBox(window, spec);
-        break;
+    case ControlKind::Hidden: built.widget = built.box = makeBox(window, spec); break;
     case ControlKind::Button:
         built.widget = built.button = new QPushButton(toQString(spec.text), &window);
         built.button->setAutoDefault(true);  // Enter presses the focused button
@@ -103,10 +97,9 @@ BuiltControl makeControl(QWidget& window, const ControlSpec& spec)
 // from the last control comes back to the first.
 void linkByTabPlace(std::vector<BuiltControl> controls)
 {
-    std::stable_sort(controls.begin(), controls.end(),
-                     [](const BuiltControl& a, const BuiltControl& b) {
-                         return a.spec->tab < b.spec->tab;
-                     });
+    std::stable_sort(
+        controls.begin(), controls.end(),
+        [](const BuiltControl& a, const BuiltControl& b) { return a.spec->tab < b.spec->tab; });
     std::vector<Qt::FocusPolicy> policies;
     for (const BuiltControl& control : controls) {
         policies.push_back(control.widget->focusPolicy());
@@ -158,8 +151,7 @@ QStringList displayedLines(const ControlSpec& control)
 {
     QString text = toQString(control.text);
     // The line end and the blanks at the end of the text show nothing.
-    while (!text.isEmpty()
-           && (text.back() == u' ' || text.back() == u'\r' || text.back() == u'\n'))
+    while (!text.isEmpty() && (text.back() == u' ' || text.back() == u'\r' || text.back() == u'\n'))
         text.chop(1);
 
     if (control.secondLine.empty())

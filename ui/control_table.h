@@ -61,23 +61,31 @@ constexpr ControlSpec fieldControl(Field field, int left, int top, int width, in
                                    FontRole font = FontRole::SongTi10_5,
                                    std::string_view designText = {})
 {
-    return {controlKindOf(fieldKind(field)), fieldName(field), designText, left, top, width,
-            height, tab, font, field};
+    return {controlKindOf(fieldKind(field)),
+            fieldName(field),
+            designText,
+            left,
+            top,
+            width,
+            height,
+            tab,
+            font,
+            field};
 }
 
 // The caption label before or above a field, and the unit label after it:
 // their texts are the field's, from the registry.
-constexpr ControlSpec captionLabel(std::string_view name, Field field, int left, int top,
-                                   int width, int height, int tab)
+constexpr ControlSpec captionLabel(std::string_view name, Field field, int left, int top, int width,
+                                   int height, int tab)
 {
-    return {ControlKind::Label, name, fieldInfo(field).caption, left, top, width, height, tab,
+    return {ControlKind::Label,   name, fieldInfo(field).caption, left, top, width, height, tab,
             FontRole::SongTi10_5, field};
 }
 
 constexpr ControlSpec unitLabel(std::string_view name, Field field, int left, int top, int width,
                                 int height, int tab)
 {
-    return {ControlKind::Label, name, fieldInfo(field).unit, left, top, width, height, tab,
+    return {ControlKind::Label,   name, fieldInfo(field).unit, left, top, width, height, tab,
             FontRole::SongTi10_5, field};
 }
 

@@ -9,6 +9,7 @@ namespace {
 // The window's controls in reading order, with their texts. The texts of Label11 and
 // Label12 (the two references) are ours, one line each: Label12 stands only
 // 360 twips (one line) below Label11. Every other text is fixed wording of the page.
+// clang-format off
 constexpr std::array<ControlSpec, 16> kControls{{
     {ControlKind::Lines, "Label10", "资料来源：", 480, 480, 1215, 255, 12, FontRole::SongTi10_5},
     {ControlKind::Lines, "Label11", "1、家酿葡萄酒工艺手册中有关加糖、加硫的章节；", 1560, 480, 4935, 495, 13, FontRole::SongTi10_5},
@@ -27,6 +28,7 @@ constexpr std::array<ControlSpec, 16> kControls{{
     {ControlKind::Lines, "Label8", "玫瑰香 0.76      桂  葡 0.65      山葡萄 0.58", 1200, 6435, 5175, 375, 10, FontRole::SongTi10_5},
     {ControlKind::Button, "goback", "返  回", 4320, 6960, 1500, 500, 2, FontRole::SongTi10_5},
 }};
+// clang-format on
 
 }  // namespace
 
@@ -43,9 +45,6 @@ const ControlSpec* findExplanationControl(std::string_view name)
 
 QString storedText(const ControlSpec& control) { return toQString(control.text); }
 
-QString displayedText(const ControlSpec& control)
-{
-    return displayedLines(control).join(u'\n');
-}
+QString displayedText(const ControlSpec& control) { return displayedLines(control).join(u'\n'); }
 
 }  // namespace mostaric::ui

@@ -20,8 +20,7 @@ namespace mostaric::ui {
 // The close box does the same: the close hides the window (it is never
 // destroyed by it) and, if the window was shown, emits backRequested, so the
 // program is never left without a visible window.
-class ExplanationWindow : public QWidget
-{
+class ExplanationWindow : public QWidget {
     Q_OBJECT
 
 public:

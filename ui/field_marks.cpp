@@ -29,7 +29,8 @@ bool isDark(const QWidget& window)
 QString frameColour(MarkKind kind, const QWidget& window)
 {
     const bool dark = isDark(window);
-    const QColor colour = kind == MarkKind::Failure ? failureFrameColour(dark) : noticeFrameColour(dark);
+    const QColor colour =
+        kind == MarkKind::Failure ? failureFrameColour(dark) : noticeFrameColour(dark);
     return colour.name(QColor::HexRgb);
 }
 
@@ -47,7 +48,8 @@ QFrame* makeFrame(QWidget& window, const QWidget& field, MarkKind kind)
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     frame->setFocusPolicy(Qt::NoFocus);
     frame->setStyleSheet(
-        QStringLiteral("QFrame { border: 2px solid %1; border-radius: 2px; background: transparent; }")
+        QStringLiteral(
+            "QFrame { border: 2px solid %1; border-radius: 2px; background: transparent; }")
             .arg(frameColour(kind, window)));
     frame->setGeometry(field.geometry().adjusted(-2, -2, 2, 2));
     frame->show();
@@ -70,8 +72,7 @@ void drawStale(QWidget& widget)
 
 FieldMarks::FieldMarks(QWidget& window, std::function<QWidget*(Field)> widgetOf)
     : m_window(window), m_widgetOf(std::move(widgetOf))
-{
-}
+{ }
 
 void FieldMarks::mark(Field field, MarkKind kind, int owner, const QString& message)
 {

@@ -22,6 +22,7 @@ const QString kTimesNewRoman = QStringLiteral("Times New Roman");
 // glyph the chosen face lacks.
 void insertOnce()
 {
+    // clang-format off
     QFont::insertSubstitutions(kSongTi, {
         QStringLiteral("SimSun"),              // Windows
         QStringLiteral("NSimSun"),
@@ -75,6 +76,7 @@ void insertOnce()
         QStringLiteral("DejaVu Serif"),        // fonts-dejavu-core
         QStringLiteral("FreeSerif"),
     });
+    // clang-format on
 }
 
 QFont makeFont(const QString& family, QFont::StyleHint hint, qreal pointSize)
@@ -98,15 +100,9 @@ void registerFontSubstitutes()
     Q_UNUSED(registered);
 }
 
-QFont songTiFont(qreal pointSize)
-{
-    return makeFont(kSongTi, QFont::Serif, pointSize);
-}
+QFont songTiFont(qreal pointSize) { return makeFont(kSongTi, QFont::Serif, pointSize); }
 
-QFont kaiTiFont(qreal pointSize)
-{
-    return makeFont(kKaiTi, QFont::Serif, pointSize);
-}
+QFont kaiTiFont(qreal pointSize) { return makeFont(kKaiTi, QFont::Serif, pointSize); }
 
 QFont timesNewRomanFont(qreal pointSize)
 {
@@ -117,9 +113,8 @@ QString missingChineseFaceMessage()
 {
     if (!QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty())
         return {};
-    return QStringLiteral(
-        "No Chinese font is installed, so the texts show as boxes: install "
-        "fonts-arphic-uming fonts-arphic-ukai (or fonts-noto-cjk).");
+    return QStringLiteral("No Chinese font is installed, so the texts show as boxes: install "
+                          "fonts-arphic-uming fonts-arphic-ukai (or fonts-noto-cjk).");
 }
 
 }  // namespace mostaric::ui

@@ -1,6 +1,3 @@
 #include "ui/startup.h"
 
-int main(int argc, char** argv)
-{
-    return mostaric::ui::runProgram(argc, argv);
-}
+int main(int argc, char** argv) { return mostaric::ui::runProgram(argc, argv); }

@@ -43,8 +43,8 @@ constexpr int ownerOf(Calculation calculation) { return static_cast<int>(calcula
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent), m_marks(*this, [this](Field field) { return fieldWidget(field); })
 {
-    setUpFixedWindow(*this, WindowRole::Main, QStringLiteral("count1"),
-                     QStringLiteral("欢迎使用"), kMainWindowWidthTwips, kMainWindowHeightTwips);
+    setUpFixedWindow(*this, WindowRole::Main, QStringLiteral("count1"), QStringLiteral("欢迎使用"),
+                     kMainWindowWidthTwips, kMainWindowHeightTwips);
     for (const BuiltControl& control : buildControls(*this, mainWindowControls()))
         keepControl(control);
     describeFields();
@@ -70,10 +70,10 @@ void MainWindow::keepControl(const BuiltControl& control)
     }
     if (control.button == nullptr)
         return;
-    static constexpr std::pair<std::string_view, QPushButton* MainWindow::*> kButtons[] = {
-        {"jisuan", &MainWindow::m_sugarButton},       {"jialiu", &MainWindow::m_sulfiteButton},
-        {"jiaomu", &MainWindow::m_yeastButton},       {"explain_c", &MainWindow::m_explainButton},
-        {"Command1", &MainWindow::m_forumButton},     {"exit", &MainWindow::m_exitButton},
+    static constexpr std::pair<std::string_view, QPushButton * MainWindow::*> kButtons[] = {
+        {"jisuan", &MainWindow::m_sugarButton},   {"jialiu", &MainWindow::m_sulfiteButton},
+        {"jiaomu", &MainWindow::m_yeastButton},   {"explain_c", &MainWindow::m_explainButton},
+        {"Command1", &MainWindow::m_forumButton}, {"exit", &MainWindow::m_exitButton},
     };
     for (const auto& [name, member] : kButtons) {
         if (spec.name == name)
@@ -110,7 +110,8 @@ void MainWindow::loadStartState()
         if (QComboBox* list = m_lists[indexOf(info.field)]) {
             for (const std::string_view entry : listEntries(info.field))
                 list->addItem(toQString(entry));
-            list->setCurrentIndex(findExactly(*list, QString::fromStdString(start.text(info.field))));
+            list->setCurrentIndex(
+                findExactly(*list, QString::fromStdString(start.text(info.field))));
         } else {
             writeText(info.field, QString::fromStdString(start.text(info.field)));
         }
@@ -121,12 +122,10 @@ void MainWindow::bindEvents()
 {
     // Choices: only the user's (activated), never a programmatic change.
     // Choosing a customary sugar amount triggers nothing.
-    connect(m_lists[indexOf(Field::bizhong)], &QComboBox::activated, this, [this] {
-        run(Operation::Gravity, chooseGravity(fields().text(Field::bizhong)));
-    });
-    connect(m_lists[indexOf(Field::pinzhong)], &QComboBox::activated, this, [this] {
-        run(Operation::Variety, chooseVariety(fields().text(Field::pinzhong)));
-    });
+    connect(m_lists[indexOf(Field::bizhong)], &QComboBox::activated, this,
+            [this] { run(Operation::Gravity, chooseGravity(fields().text(Field::bizhong))); });
+    connect(m_lists[indexOf(Field::pinzhong)], &QComboBox::activated, this,
+            [this] { run(Operation::Variety, chooseVariety(fields().text(Field::pinzhong))); });
 
     connect(m_sugarButton, &QPushButton::clicked, this,
             [this] { run(Operation::Sugar, calculateSugar(fields())); });
@@ -195,7 +194,8 @@ void MainWindow::run(Operation operation, const FieldUpdate& update)
     case Operation::Gravity:
     case Operation::Variety:
         // A choice is an edit of every field it writes, and of its own list.
-        clearStaleResultsReading(operation == Operation::Gravity ? Field::bizhong : Field::pinzhong);
+        clearStaleResultsReading(operation == Operation::Gravity ? Field::bizhong
+                                                                 : Field::pinzhong);
         for (const FieldText& written : update.writes)
             clearStaleResultsReading(written.field);
         break;

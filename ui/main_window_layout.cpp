@@ -16,6 +16,7 @@ constexpr std::string_view kContactLine = "Home-made red wine calculator, free t
 constexpr auto caption = captionLabel;
 constexpr auto unit = unitLabel;
 
+// clang-format off
 constexpr std::array<ControlSpec, 50> kControls = {{
     {K::Label, "Label20", "Mostaric V 2.0", 1680, 240, 4695, 375, 19, FontRole::KaiTi15},
     caption("Label25", F::pinzhong, 600, 840, 975, 375, 39),
@@ -68,6 +69,7 @@ constexpr std::array<ControlSpec, 50> kControls = {{
     {K::Button, "explain_c", "说  明", 1680, 7320, 1500, 500, 42},
     {K::Button, "exit", "退  出", 4920, 7320, 1500, 500, 1},
 }};
+// clang-format on
 
 }  // namespace
 

@@ -68,8 +68,8 @@ QMenu* createEditMenu(QLineEdit& box, const std::function<void()>& paste)
         QObject::connect(add("edit-cut", QStringLiteral("剪切(&T)"), selection),
                          &QAction::triggered, target, &QLineEdit::cut);
     }
-    QObject::connect(add("edit-copy", QStringLiteral("复制(&C)"), selection),
-                     &QAction::triggered, target, &QLineEdit::copy);
+    QObject::connect(add("edit-copy", QStringLiteral("复制(&C)"), selection), &QAction::triggered,
+                     target, &QLineEdit::copy);
     if (editable) {
         const QClipboard* clipboard = QGuiApplication::clipboard();
         const bool canPaste = clipboard != nullptr && !clipboard->text().isEmpty();
@@ -98,13 +98,15 @@ std::optional<std::int16_t> NumberInput::typedCharacterCode(const QKeyEvent& eve
     const int key = event.key();
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
     const bool control = modifiers.testFlag(Qt::ControlModifier);
-    const bool altOrMeta = modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier);
+    const bool altOrMeta =
+        modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier);
 
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return std::nullopt;  // moves the focus; never reaches a key-press handler
     if (control && !altOrMeta) {
         if (key >= Qt::Key_A && key <= Qt::Key_Z)
-            return static_cast<std::int16_t>(key - Qt::Key_A + 1);  // Ctrl+C 3, Ctrl+V 22, Ctrl+X 24
+            return static_cast<std::int16_t>(key - Qt::Key_A
+                                             + 1);  // Ctrl+C 3, Ctrl+V 22, Ctrl+X 24
         if (key == Qt::Key_Backspace)
             return std::int16_t{127};
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
@@ -176,7 +178,8 @@ void NumberInput::contextMenuEvent(QContextMenuEvent* event)
 void NumberInput::mouseReleaseEvent(QMouseEvent* event)
 {
     const QClipboard* clipboard = QGuiApplication::clipboard();
-    if (event->button() == Qt::MiddleButton && clipboard != nullptr && clipboard->supportsSelection()) {
+    if (event->button() == Qt::MiddleButton && clipboard != nullptr
+        && clipboard->supportsSelection()) {
         pasteWhole(true);
         event->accept();
         return;

@@ -85,9 +85,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == &m_window && event->type() == QEvent::WindowActivate) {
-            QTimer::singleShot(0, &m_window, [window = &m_window, anchor = m_anchor, text = m_text] {
-                window->showNote(anchor, text);
-            });
+            QTimer::singleShot(0, &m_window,
+                               [window = &m_window, anchor = m_anchor, text = m_text] {
+                                   window->showNote(anchor, text);
+                               });
             deleteLater();
         }
         return false;

@@ -20,7 +20,6 @@ class Application;
 //
 // `started`, if given, is called once the main window is shown, before the
 // event loop runs (tests end the program from it).
-int runProgram(int argc, char** argv,
-               const std::function<void(Application&)>& started = {});
+int runProgram(int argc, char** argv, const std::function<void(Application&)>& started = {});
 
 }  // namespace mostaric::ui

@@ -34,9 +34,9 @@ constexpr int kScaleSteps = 6;  // 100 %, 97.5 %, ... 85 %
 
 struct Line {
     QString text;
-    qreal width = 0;      // advance width, or the ink's right edge if further
-    qreal inkTop = 0;     // above the baseline: negative
-    qreal inkBottom = 0;  // below the baseline
+    qreal width = 0;            // advance width, or the ink's right edge if further
+    qreal inkTop = 0;           // above the baseline: negative
+    qreal inkBottom = 0;        // below the baseline
     qreal naturalBaseline = 0;  // where the label itself would put it
 };
 
@@ -130,8 +130,8 @@ std::optional<Placement> place(std::vector<Line> lines, const QFont& font, const
     placement.font = font;
     placement.pitch = std::ceil(metrics.lineSpacing());
     if (gaps > 0) {
-        placement.pitch = std::max(
-            tightest, std::min(placement.pitch, std::floor((lowest - highest) / gaps)));
+        placement.pitch =
+            std::max(tightest, std::min(placement.pitch, std::floor((lowest - highest) / gaps)));
     }
     placement.firstBaseline =
         std::min(lines.front().naturalBaseline, std::floor(lowest - gaps * placement.pitch));

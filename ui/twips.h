@@ -13,8 +13,8 @@ constexpr int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(twipsToPixels(left), twipsToPixels(top),
-                 twipsToPixels(width), twipsToPixels(height));
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
 }
 
 constexpr QSize twipsSize(int width, int height)

@@ -25,8 +25,8 @@ FieldUpdate calculate(Calculation calculation, const CalculatorFields& fields)
     return kRun[static_cast<int>(calculation)](fields);
 }
 
-const Texts kChosen = {{F::bizhong, "1.08"}, {F::T1, "10.8"}, {F::Tt2, "12.5"},
-                       {F::xiguan, "17"},    {F::weit, "100"}};
+const Texts kChosen = {
+    {F::bizhong, "1.08"}, {F::T1, "10.8"}, {F::Tt2, "12.5"}, {F::xiguan, "17"}, {F::weit, "100"}};
 const CalculationNotice kBelowMust{Kind::TargetBelowMust, {F::Tt1}, {F::Tt2, F::T1}};
 
 struct NoticeCase {
@@ -40,22 +40,34 @@ struct NoticeCase {
 void PrintTo(const NoticeCase& c, std::ostream* os) { *os << c.name; }
 
 const NoticeCase kCases[] = {
-    {"SugarAtStartUp", Calculation::Sugar, {}, false,
+    {"SugarAtStartUp",
+     Calculation::Sugar,
+     {},
+     false,
      {{Kind::GuardedEmpty, {F::Tt1}, {F::bizhong, F::xiguan}}}},
-    {"SugarWithoutYield", Calculation::Sugar, {{F::sd, ""}}, true,
+    {"SugarWithoutYield",
+     Calculation::Sugar,
+     {{F::sd, ""}},
+     true,
      {{Kind::GuardedEmpty, {F::Tt1}, {F::sd}}}},
     {"SugarComputed", Calculation::Sugar, {}, true, {}},
     {"SugarNegative", Calculation::Sugar, {{F::Tt2, "9"}}, true, {kBelowMust}},
     // Below the must's own by so little that the amount rounds to zero.
     {"SugarBelowRoundsToZero", Calculation::Sugar, {{F::Tt2, "10.7999"}}, true, {}},
     {"SugarBelowButUnreadable", Calculation::Sugar, {{F::Tt2, "9"}, {F::weit, "."}}, true, {}},
-    {"SulfiteAllMissing", Calculation::Sulfite, {{F::s1, ""}, {F::sd, ""}}, false,
+    {"SulfiteAllMissing",
+     Calculation::Sulfite,
+     {{F::s1, ""}, {F::sd, ""}},
+     false,
      {{Kind::GuardedEmpty, {F::s2, F::s3}, {F::bizhong, F::s1, F::sd}}}},
-    {"YeastWithoutYield", Calculation::Yeast, {{F::sd, ""}}, false,
+    {"YeastWithoutYield",
+     Calculation::Yeast,
+     {{F::sd, ""}},
+     false,
      {{Kind::GuardedEmpty, {F::jiaomu2}, {F::sd}}}},
 };
 
-class CalculationNotices : public ::testing::TestWithParam<NoticeCase> {};
+class CalculationNotices : public ::testing::TestWithParam<NoticeCase> { };
 
 TEST_P(CalculationNotices, SayWhatTheTextsDoNot)
 {
@@ -81,7 +93,8 @@ TEST(CalculationFieldsTable, MatchesWhatTheCalculationsDo)
             const bool read = std::ranges::find(entry.reads, info.field) != entry.reads.end();
             if (std::ranges::find(entry.writes, info.field) != entry.writes.end())
                 continue;
-            const FieldUpdate changed = calculate(entry.calculation, with(base, {{info.field, "3"}}));
+            const FieldUpdate changed =
+                calculate(entry.calculation, with(base, {{info.field, "3"}}));
             EXPECT_EQ(changed.writes != update.writes, read) << info.name;
         }
     }

@@ -45,7 +45,8 @@ void PrintTo(const CalcCase& c, std::ostream* os) { *os << c.name; }
 CalculationOutcome unreadable(Field field) { return CalculationFailure{Kind::Unreadable, field}; }
 CalculationOutcome notFinite(Field field) { return CalculationFailure{Kind::NotFinite, field}; }
 
-Texts operator+(Texts base, const Texts& more) {
+Texts operator+(Texts base, const Texts& more)
+{
     base.insert(base.end(), more.begin(), more.end());
     return base;
 }
@@ -57,6 +58,7 @@ const std::string kUnderflowsToZero = "0." + std::string(400, '0') + "1";
 const std::string k1e_320 = "0." + std::string(319, '0') + "1";  // a subnormal
 
 // Gravity 1.08 chosen (T1 and Tt2 "10.8"), then the user's entries.
+// clang-format off
 const Texts kTypical = {{F::bizhong, "1.08"}, {F::T1, "10.8"}, {F::Tt2, "12.5"},
                         {F::xiguan, "17"},    {F::weit, "100"}};
 const Texts kAt1056 = {{F::bizhong, "1.056"}, {F::T1, "7.0"}, {F::Tt2, "12"},
@@ -155,27 +157,33 @@ std::vector<CalcCase> yeastCases() {
         {"YeastOverflows", b, {{F::jiaomu1, "1000"}, {F::weit, k1e306}}, {}, notFinite(F::jiaomu2)},
     };
 }
+// clang-format on
 
 // Runs the button's calculation and applies what it writes, as the window does.
-CalculationOutcome press(Button button, CalculatorFields& fields) {
+CalculationOutcome press(Button button, CalculatorFields& fields)
+{
     FieldUpdate update;
     switch (button) {
-        case Button::Sugar: update = calculateSugar(fields); break;
-        case Button::Sulfite: update = calculateSulfite(fields); break;
-        case Button::Yeast: update = calculateYeast(fields); break;
+    case Button::Sugar: update = calculateSugar(fields); break;
+    case Button::Sulfite: update = calculateSulfite(fields); break;
+    case Button::Yeast: update = calculateYeast(fields); break;
     }
     fields = update.appliedTo(fields);
     return update.failure;
 }
 
-class Calculation : public testing::TestWithParam<CalcCase> {};
+class Calculation : public testing::TestWithParam<CalcCase> { };
 
-TEST_P(Calculation, WritesExactlyItsResults) {
+TEST_P(Calculation, WritesExactlyItsResults)
+{
     const CalcCase& c = GetParam();
     // Results of an earlier round, so that "keeps its text" can be seen.
-    CalculatorFields fields = with(startUpFields(), {{F::Tt1, "1.111"}, {F::jiutiji, "2.222"},
-                                                     {F::s2, "3.33"}, {F::s3, "4.44"},
-                                                     {F::jiaomu2, "5.55"}});
+    CalculatorFields fields = with(startUpFields(),
+                                   {{F::Tt1, "1.111"},
+                                    {F::jiutiji, "2.222"},
+                                    {F::s2, "3.33"},
+                                    {F::s3, "4.44"},
+                                    {F::jiaomu2, "5.55"}});
     fields = with(fields, c.inputs);
     const CalculatorFields expected = with(fields, c.written);
 
@@ -189,22 +197,26 @@ INSTANTIATE_TEST_SUITE_P(Sugar, Calculation, testing::ValuesIn(sugarCases()), ca
 INSTANTIATE_TEST_SUITE_P(Sulfite, Calculation, testing::ValuesIn(sulfiteCases()), caseName);
 INSTANTIATE_TEST_SUITE_P(Yeast, Calculation, testing::ValuesIn(yeastCases()), caseName);
 
-void choose(CalculatorFields& fields, Field list, const std::string& item) {
+void choose(CalculatorFields& fields, Field list, const std::string& item)
+{
     ASSERT_TRUE(test::choose(fields, list, item)) << item;
 }
 
-void pickGravity(CalculatorFields& f, const std::string& item) {
+void pickGravity(CalculatorFields& f, const std::string& item)
+{
     choose(f, F::bizhong, item);
     f = chooseGravity(f.text(F::bizhong)).appliedTo(f);
 }
 
-void pickVariety(CalculatorFields& f, const std::string& item) {
+void pickVariety(CalculatorFields& f, const std::string& item)
+{
     choose(f, F::pinzhong, item);
     f = chooseVariety(f.text(F::pinzhong)).appliedTo(f);
 }
 
 // The typical batch, driven only through the operations the window calls.
-TEST(TypicalBatch, EndToEnd) {
+TEST(TypicalBatch, EndToEnd)
+{
     CalculatorFields f = startUpFields();
 
     pickGravity(f, "1.08");
@@ -225,16 +237,25 @@ TEST(TypicalBatch, EndToEnd) {
     EXPECT_EQ(press(Button::Sulfite, f), std::nullopt);
     EXPECT_EQ(press(Button::Yeast, f), std::nullopt);
 
-    const CalculatorFields expected =
-        with(startUpFields(), {{F::bizhong, "1.08"}, {F::pinzhong, "赤霞珠"}, {F::xiguan, "17"},
-                               {F::weit, "100"}, {F::Tt2, "12.5"}, {F::T1, "10.8"},
-                               {F::tangdu, "19.3"}, {F::Tt1, "1.659"}, {F::jiutiji, "63.029"},
-                               {F::s2, "3.44"}, {F::s3, "27.87"}, {F::jiaomu2, "12.40"}});
+    const CalculatorFields expected = with(startUpFields(),
+                                           {{F::bizhong, "1.08"},
+                                            {F::pinzhong, "赤霞珠"},
+                                            {F::xiguan, "17"},
+                                            {F::weit, "100"},
+                                            {F::Tt2, "12.5"},
+                                            {F::T1, "10.8"},
+                                            {F::tangdu, "19.3"},
+                                            {F::Tt1, "1.659"},
+                                            {F::jiutiji, "63.029"},
+                                            {F::s2, "3.44"},
+                                            {F::s3, "27.87"},
+                                            {F::jiaomu2, "12.40"}});
     EXPECT_EQ(f, expected);
 }
 
 // A variety choice changes no result until the button is pressed again.
-TEST(TypicalBatch, VarietyChoiceThenYeast) {
+TEST(TypicalBatch, VarietyChoiceThenYeast)
+{
     CalculatorFields f = with(startUpFields(), {{F::weit, "100"}});
     ASSERT_EQ(press(Button::Yeast, f), std::nullopt);
     ASSERT_EQ(f.text(F::jiaomu2), "12.40");

@@ -11,9 +11,9 @@
 
 #include "core/calculations.h"
 #include "core/fields.h"
+#include "core/numeric_text.h"
 #include "core/start_up.h"
 #include "core/tests/test_support.h"
-#include "core/numeric_text.h"
 
 namespace mostaric {
 namespace {
@@ -22,7 +22,8 @@ namespace {
 // so the test fails instead of skipping.
 class GermanLocale : public testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
             << "locale de_DE.UTF-8 is missing (localedef -i de_DE -f UTF-8 de_DE.UTF-8)";
         try {
@@ -34,19 +35,26 @@ protected:
         ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
         ASSERT_EQ(std::use_facet<std::numpunct<char>>(std::locale()).decimal_point(), ',');
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         std::locale::global(std::locale::classic());
         std::setlocale(LC_ALL, "C");
     }
 };
 
-TEST_F(GermanLocale, ReadNumberUsesThePoint) {
+TEST_F(GermanLocale, ReadNumberUsesThePoint)
+{
     const struct {
         const char* text;
         std::optional<double> value;
     } cases[] = {
-        {"0.62", 0.62}, {"1.5", 1.5}, {"-1.996", -1.996}, {".5", 0.5}, {"1234567.891", 1234567.891},
-        {"0,62", std::nullopt}, {"1.234,5", std::nullopt},
+        {"0.62", 0.62},
+        {"1.5", 1.5},
+        {"-1.996", -1.996},
+        {".5", 0.5},
+        {"1234567.891", 1234567.891},
+        {"0,62", std::nullopt},
+        {"1.234,5", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -54,7 +62,8 @@ TEST_F(GermanLocale, ReadNumberUsesThePoint) {
     }
 }
 
-TEST_F(GermanLocale, FormatFixedAndNumberTextWriteThePoint) {
+TEST_F(GermanLocale, FormatFixedAndNumberTextWriteThePoint)
+{
     EXPECT_EQ(formatFixed(1.5, FixedPattern::ThreeDecimals), "1.500");
     EXPECT_EQ(formatFixed(-1.9962121, FixedPattern::ThreeDecimals), "-1.996");
     EXPECT_EQ(formatFixed(1234567.891, FixedPattern::TwoDecimals), "1234567.89");  // no grouping
@@ -64,7 +73,8 @@ TEST_F(GermanLocale, FormatFixedAndNumberTextWriteThePoint) {
     EXPECT_EQ(numberText(17), "17");
 }
 
-TEST_F(GermanLocale, StartUpAndSugarCalculation) {
+TEST_F(GermanLocale, StartUpAndSugarCalculation)
+{
     const CalculatorFields start = startUpFields();
     EXPECT_EQ(start.text(Field::sd), "0.62");
     const auto gravities = listEntries(Field::bizhong);
@@ -73,12 +83,16 @@ TEST_F(GermanLocale, StartUpAndSugarCalculation) {
     EXPECT_EQ(gravities[4], "1.06");
     EXPECT_EQ(gravities[44], "1.1");
 
-    const CalculatorFields f = test::with(start, {{Field::bizhong, "1.08"}, {Field::T1, "10.8"},
-                                                  {Field::Tt2, "12.5"}, {Field::xiguan, "17"},
-                                                  {Field::weit, "100"}});
+    const CalculatorFields f = test::with(start,
+                                          {{Field::bizhong, "1.08"},
+                                           {Field::T1, "10.8"},
+                                           {Field::Tt2, "12.5"},
+                                           {Field::xiguan, "17"},
+                                           {Field::weit, "100"}});
     const FieldUpdate update = calculateSugar(f);
     EXPECT_EQ(update.failure, std::nullopt);
-    EXPECT_EQ(update.writes, (std::vector<FieldText>{{Field::Tt1, "1.659"}, {Field::jiutiji, "63.029"}}));
+    EXPECT_EQ(update.writes,
+              (std::vector<FieldText>{{Field::Tt1, "1.659"}, {Field::jiutiji, "63.029"}}));
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ struct GravityCase {
 // The whole table, written out row by row. Note the first alcohol "7.0", the
 // six short keys, the repeated alcohols (1.095/1.096, 1.101/1.102), the jump
 // 1.104 -> 1.105 and the Brix step of 0.1 from 1.094 to 1.095.
+// clang-format off
 constexpr GravityCase kGravityRows[] = {
     {"1.056", "7.0", "13.7"},  {"1.057", "7.2", "14"},    {"1.058", "7.3", "14.2"},
     {"1.059", "7.5", "14.4"},  {"1.06", "7.6", "14.7"},   {"1.061", "7.8", "14.9"},
@@ -49,6 +50,7 @@ constexpr GravityCase kGravityRows[] = {
     {"1.107", "15", "25.2"},   {"1.108", "15.1", "25.4"}, {"1.109", "15.3", "25.6"},
     {"1.11", "15.4", "25.8"},  {"1.111", "15.6", "26.1"},
 };
+// clang-format on
 static_assert(std::size(kGravityRows) == 56);
 
 void PrintTo(const GravityCase& row, std::ostream* os) { *os << row.gravity; }
@@ -61,6 +63,7 @@ struct VarietyCase {
 };
 
 // In table order; the list order differs ("桂  葡" is third in the list).
+// clang-format off
 constexpr VarietyCase kVarietyRows[] = {
     {"chixiazhu", "赤霞珠", "0.62", 1},  {"shelongzhu", "蛇龙珠", "0.75", 2},
     {"pinlizhu", "品丽珠", "0.76", 4},   {"meile", "美  乐", "0.74", 5},
@@ -68,6 +71,7 @@ constexpr VarietyCase kVarietyRows[] = {
     {"meiguixiang", "玫瑰香", "0.76", 8}, {"guipu", "桂  葡", "0.65", 3},
     {"shanputao", "山葡萄", "0.58", 9},
 };
+// clang-format on
 
 void PrintTo(const VarietyCase& row, std::ostream* os) { *os << row.id; }
 
@@ -78,7 +82,8 @@ const std::vector<std::string> kVarietyList = {
 using test::with;
 
 // Chooses the entry at `index` of `list` the way the user does: by its place.
-void chooseEntry(CalculatorFields& fields, Field list, std::size_t index) {
+void chooseEntry(CalculatorFields& fields, Field list, std::size_t index)
+{
     const auto entries = listEntries(list);
     ASSERT_LT(index, entries.size());
     ASSERT_TRUE(test::choose(fields, list, entries[index]));
@@ -86,45 +91,72 @@ void chooseEntry(CalculatorFields& fields, Field list, std::size_t index) {
 
 // A state in the middle of a session: a typed target, earlier results and a
 // chosen variety, so that a choice that writes too much shows up.
-CalculatorFields midSession() {
+CalculatorFields midSession()
+{
     CalculatorFields fields = startUpFields();
     chooseEntry(fields, Field::pinzhong, 1);
     chooseEntry(fields, Field::xiguan, 2);
-    return with(fields, {{Field::sd, "0.75"}, {Field::weit, "250"}, {Field::Tt2, "14.5"},
-                         {Field::s1, "45"}, {Field::jiaomu1, "0.3"}, {Field::tangdu, "19.3"},
-                         {Field::T1, "10.8"}, {Field::Tt1, "12.345"}, {Field::jiutiji, "123.456"},
-                         {Field::s2, "1.23"}, {Field::s3, "4.56"}, {Field::jiaomu2, "7.89"}});
+    return with(fields,
+                {{Field::sd, "0.75"},
+                 {Field::weit, "250"},
+                 {Field::Tt2, "14.5"},
+                 {Field::s1, "45"},
+                 {Field::jiaomu1, "0.3"},
+                 {Field::tangdu, "19.3"},
+                 {Field::T1, "10.8"},
+                 {Field::Tt1, "12.345"},
+                 {Field::jiutiji, "123.456"},
+                 {Field::s2, "1.23"},
+                 {Field::s3, "4.56"},
+                 {Field::jiaomu2, "7.89"}});
 }
 
-TEST(StartUp, FillsTheListsAndStartTextsAndChoosesNothing) {
+TEST(StartUp, FillsTheListsAndStartTextsAndChoosesNothing)
+{
     std::vector<std::string_view> gravities;
-    for (const GravityCase& row : kGravityRows) gravities.push_back(row.gravity);
+    for (const GravityCase& row : kGravityRows)
+        gravities.push_back(row.gravity);
     EXPECT_EQ(listEntries(Field::pinzhong),
               std::vector<std::string_view>(kVarietyList.begin(), kVarietyList.end()));
     EXPECT_EQ(listEntries(Field::bizhong), gravities);
     EXPECT_EQ(listEntries(Field::xiguan), (std::vector<std::string_view>{"17", "18", "19", "20"}));
     EXPECT_TRUE(listEntries(Field::weit).empty());
 
-    const CalculatorFields expected = with({}, {{Field::sd, "0.62"}, {Field::weit, "0"},
-                                                {Field::Tt2, "0"}, {Field::s1, "30"},
-                                                {Field::jiaomu1, "0.2"}});
+    const CalculatorFields expected = with({},
+                                           {{Field::sd, "0.62"},
+                                            {Field::weit, "0"},
+                                            {Field::Tt2, "0"},
+                                            {Field::s1, "30"},
+                                            {Field::jiaomu1, "0.2"}});
     EXPECT_EQ(startUpFields(), expected);
 }
 
 // The calculations name fields through these; a mix-up would write or blame
 // the wrong field.
-TEST(Fields, NamesAndTextAccessMatchTheMembers) {
+TEST(Fields, NamesAndTextAccessMatchTheMembers)
+{
     CalculatorFields f;
-    for (const FieldInfo& info : kFields) f.text(info.field) = info.name;
+    for (const FieldInfo& info : kFields)
+        f.text(info.field) = info.name;
     const struct {
         Field field;
         const char* name;
     } cases[] = {
-        {Field::pinzhong, "pinzhong"}, {Field::weit, "weit"},     {Field::bizhong, "bizhong"},
-        {Field::xiguan, "xiguan"},     {Field::tangdu, "tangdu"}, {Field::T1, "T1"},
-        {Field::Tt2, "Tt2"},           {Field::Tt1, "Tt1"},       {Field::jiutiji, "jiutiji"},
-        {Field::s1, "s1"},             {Field::s2, "s2"},         {Field::s3, "s3"},
-        {Field::jiaomu1, "jiaomu1"},   {Field::jiaomu2, "jiaomu2"}, {Field::sd, "sd"},
+        {Field::pinzhong, "pinzhong"},
+        {Field::weit, "weit"},
+        {Field::bizhong, "bizhong"},
+        {Field::xiguan, "xiguan"},
+        {Field::tangdu, "tangdu"},
+        {Field::T1, "T1"},
+        {Field::Tt2, "Tt2"},
+        {Field::Tt1, "Tt1"},
+        {Field::jiutiji, "jiutiji"},
+        {Field::s1, "s1"},
+        {Field::s2, "s2"},
+        {Field::s3, "s3"},
+        {Field::jiaomu1, "jiaomu1"},
+        {Field::jiaomu2, "jiaomu2"},
+        {Field::sd, "sd"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -134,7 +166,8 @@ TEST(Fields, NamesAndTextAccessMatchTheMembers) {
     }
 }
 
-TEST(GravityTableData, EveryRowInOrder) {
+TEST(GravityTableData, EveryRowInOrder)
+{
     for (std::size_t i = 0; i < std::size(kGravityRows); ++i) {
         SCOPED_TRACE(kGravityRows[i].gravity);
         EXPECT_EQ(kGravityTable[i].gravity, kGravityRows[i].gravity);
@@ -143,26 +176,30 @@ TEST(GravityTableData, EveryRowInOrder) {
     }
 }
 
-class GravityChoice : public testing::TestWithParam<GravityCase> {};
+class GravityChoice : public testing::TestWithParam<GravityCase> { };
 
-TEST_P(GravityChoice, WritesTheRowIntoT1Tt2AndTangduOnly) {
+TEST_P(GravityChoice, WritesTheRowIntoT1Tt2AndTangduOnly)
+{
     const GravityCase& row = GetParam();
     CalculatorFields fields = midSession();
     ASSERT_TRUE(test::choose(fields, Field::bizhong, row.gravity));
     const CalculatorFields expected =
-        with(fields, {{Field::T1, row.alcohol},
-                      {Field::Tt2, row.alcohol},  // the typed target is overwritten
-                      {Field::tangdu, row.brix}});
+        with(fields,
+             {{Field::T1, row.alcohol},
+              {Field::Tt2, row.alcohol},  // the typed target is overwritten
+              {Field::tangdu, row.brix}});
 
     EXPECT_EQ(chooseGravity(fields.text(Field::bizhong)).appliedTo(fields), expected);
 }
 
 // A list entry built from the number 1.0xy must come out as the key itself,
 // or choosing it would match nothing.
-TEST_P(GravityChoice, KeyIsTheShortestTextOfItsNumber) {
+TEST_P(GravityChoice, KeyIsTheShortestTextOfItsNumber)
+{
     const GravityCase& row = GetParam();
-    const auto at = std::find_if(std::begin(kGravityRows), std::end(kGravityRows),
-                                 [&](const GravityCase& r) { return r.gravity == std::string(row.gravity); });
+    const auto at =
+        std::find_if(std::begin(kGravityRows), std::end(kGravityRows),
+                     [&](const GravityCase& r) { return r.gravity == std::string(row.gravity); });
     const int index = static_cast<int>(at - std::begin(kGravityRows)) + 56;  // thousandths
     EXPECT_EQ(numberText((1000.0 + index) / 1000.0), row.gravity);
     EXPECT_EQ(numberText(1.0 + index * 0.001), row.gravity);  // carries float noise
@@ -175,10 +212,11 @@ INSTANTIATE_TEST_SUITE_P(EveryRow, GravityChoice, testing::ValuesIn(kGravityRows
                              return name;
                          });
 
-TEST(GravityChoice, OtherFormsOfAKeyWriteNothing) {
+TEST(GravityChoice, OtherFormsOfAKeyWriteNothing)
+{
     const char* texts[] = {
-        "1.060", "1.100", "1.110", " 1.06", "1.06 ", "1,06", "1.0560", "1,1",
-        "1.06\t", "01.06", "1.1.", "", "1.112", "1.055", "1",
+        "1.060",  "1.100", "1.110", " 1.06", "1.06 ", "1,06",  "1.0560", "1,1",
+        "1.06\t", "01.06", "1.1.",  "",      "1.112", "1.055", "1",
     };
     for (const char* text : texts) {
         SCOPED_TRACE(std::string("\"") + text + "\"");
@@ -186,7 +224,8 @@ TEST(GravityChoice, OtherFormsOfAKeyWriteNothing) {
     }
 }
 
-TEST(VarietyTableData, TableOrderAndListOrder) {
+TEST(VarietyTableData, TableOrderAndListOrder)
+{
     for (std::size_t i = 0; i < std::size(kVarietyRows); ++i) {
         SCOPED_TRACE(kVarietyRows[i].id);
         EXPECT_EQ(kVarietyTable[i].name, kVarietyRows[i].name);
@@ -198,9 +237,10 @@ TEST(VarietyTableData, TableOrderAndListOrder) {
     }
 }
 
-class VarietyChoice : public testing::TestWithParam<VarietyCase> {};
+class VarietyChoice : public testing::TestWithParam<VarietyCase> { };
 
-TEST_P(VarietyChoice, WritesTheYieldIntoSdOnly) {
+TEST_P(VarietyChoice, WritesTheYieldIntoSdOnly)
+{
     const VarietyCase& row = GetParam();
     CalculatorFields fields = midSession();
     fields.text(Field::sd) = row.name == std::string("山葡萄") ? "0.83" : "0.58";  // another yield
@@ -219,15 +259,16 @@ INSTANTIATE_TEST_SUITE_P(EveryVariety, VarietyChoice, testing::ValuesIn(kVariety
                              return std::string(info.param.id);
                          });
 
-TEST(VarietyChoice, NamesThatDifferInTheirBlanksWriteNothing) {
+TEST(VarietyChoice, NamesThatDifferInTheirBlanksWriteNothing)
+{
     const char* texts[] = {
-        "美 乐",            // one blank
-        "美乐",             // none
-        "美\u3000乐",       // one full-width blank
+        "美 乐",             // one blank
+        "美乐",              // none
+        "美\u3000乐",        // one full-width blank
         "美\u3000\u3000乐",  // two full-width blanks
-        "美   乐",          // three
+        "美   乐",           // three
         "美\t\t乐",
-        "赤霞珠 ",          // trailing blank
+        "赤霞珠 ",  // trailing blank
         " 赤霞珠",
         "桂  葡 ",
         "",

@@ -26,8 +26,7 @@ inline std::optional<Field> fieldNamed(const QString& name)
     return std::nullopt;
 }
 
-template <typename T = QWidget>
-T* control(const QWidget& window, const QString& name)
+template <typename T = QWidget> T* control(const QWidget& window, const QString& name)
 {
     T* found = window.findChild<T*>(name);
     if (found == nullptr)

@@ -32,6 +32,7 @@ struct Row {
     int left, top, width, height, tab;
 };
 
+// clang-format off
 constexpr Row kRows[] = {
     {"Label10", false, 480, 480, 1215, 255, 12},
     {"Label11", false, 1560, 480, 4935, 495, 13},
@@ -50,94 +51,79 @@ constexpr Row kRows[] = {
     {"Label8", false, 1200, 6435, 5175, 375, 10},
     {"goback", true, 4320, 6960, 1500, 500, 2},
 };
+// clang-format on
 
-QString blanks(int n)
-{
-    return QString(n, u' ');
-}
-
+QString blanks(int n) { return QString(n, u' '); }
 
 }  // namespace
 
-class TestExplanationWindow : public QObject
-{
+class TestExplanationWindow : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<ExplanationWindow> m_window;
 
-    template <typename T>
-    T* control(const QString& name)
+    template <typename T> T* control(const QString& name)
     {
         return m_window->findChild<T*>(name, Qt::FindDirectChildrenOnly);
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_window = std::make_unique<ExplanationWindow>();
-    }
+    void init() { m_window = std::make_unique<ExplanationWindow>(); }
 
-    void cleanup()
-    {
-        m_window.reset();
-    }
+    void cleanup() { m_window.reset(); }
 
     // --- texts -----------------------------------------------------------
 
     void texts_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("stored");    // as the page is written
+        QTest::addColumn<QString>("stored");     // as the page is written
         QTest::addColumn<QStringList>("lines");  // as the page shows them
 
-        QTest::newRow("Label10") << "Label10" << s(u"资料来源：")
-                                 << QStringList{s(u"资料来源：")};
+        QTest::newRow("Label10") << "Label10" << s(u"资料来源：") << QStringList{s(u"资料来源：")};
         QTest::newRow("Label13") << "Label13" << s(u"在此表示感谢！")
                                  << QStringList{s(u"在此表示感谢！")};
         QTest::newRow("sm1") << "sm1" << s(u"说明：") << QStringList{s(u"说明：")};
-        QTest::newRow("sm_1")
-            << "sm_1"
-            << s(u"1、葡萄浆：去梗、坏果、烂果等杂质，破碎后，含皮、核") + blanks(12)
-                   + s(u"的葡萄汁。")
-            << QStringList{s(u"1、葡萄浆：去梗、坏果、烂果等杂质，破碎后，含皮、核"),
-                           s(u"的葡萄汁。")};
-        QTest::newRow("Label1") << "Label1" << s(u"2、公式：")
-                                << QStringList{s(u"2、公式：")};
-        QTest::newRow("Label2")
-            << "Label2"
-            << s(u"1）加糖：（（理想酒精度-原来酒精度）*习惯加糖量*葡") + blanks(11)
-                   + s(u"萄浆重量*出汁率/测得比重）/") + blanks(1) + s(u"1000")
-                   + blanks(1) + s(u"\r\n")
-            << QStringList{s(u"1）加糖：（（理想酒精度-原来酒精度）*习惯加糖量*葡"),
-                           s(u"萄浆重量*出汁率/测得比重）/ 1000")};
-        QTest::newRow("Label3")
-            << "Label3"
-            << s(u"2）加硫（偏重亚硫酸钾）：(习惯加硫量*葡萄浆重量*出") + blanks(26)
-                   + s(u"汁率/测得比重)/500") + blanks(1)
-            << QStringList{s(u"2）加硫（偏重亚硫酸钾）：(习惯加硫量*葡萄浆重量*出"),
-                           s(u"汁率/测得比重)/500")};
+        QTest::newRow("sm_1") << "sm_1"
+                              << s(u"1、葡萄浆：去梗、坏果、烂果等杂质，破碎后，含皮、核")
+                + blanks(12) + s(u"的葡萄汁。")
+                              << QStringList{
+                                     s(u"1、葡萄浆：去梗、坏果、烂果等杂质，破碎后，含皮、核"),
+                                     s(u"的葡萄汁。")};
+        QTest::newRow("Label1") << "Label1" << s(u"2、公式：") << QStringList{s(u"2、公式：")};
+        QTest::newRow("Label2") << "Label2"
+                                << s(u"1）加糖：（（理想酒精度-原来酒精度）*习惯加糖量*葡")
+                + blanks(11) + s(u"萄浆重量*出汁率/测得比重）/") + blanks(1) + s(u"1000")
+                + blanks(1) + s(u"\r\n")
+                                << QStringList{
+                                       s(u"1）加糖：（（理想酒精度-原来酒精度）*习惯加糖量*葡"),
+                                       s(u"萄浆重量*出汁率/测得比重）/ 1000")};
+        QTest::newRow("Label3") << "Label3"
+                                << s(u"2）加硫（偏重亚硫酸钾）：(习惯加硫量*葡萄浆重量*出")
+                + blanks(26) + s(u"汁率/测得比重)/500") + blanks(1)
+                                << QStringList{
+                                       s(u"2）加硫（偏重亚硫酸钾）：(习惯加硫量*葡萄浆重量*出"),
+                                       s(u"汁率/测得比重)/500")};
         QTest::newRow("Label4")
             << "Label4"
             << blanks(3) + s(u"加硫（ 6% 的亚硫酸）：习惯加硫量*葡萄浆重量*") + blanks(32)
-                   + s(u"出汁率/(测得比重*60*1.03)") + blanks(1)
+                + s(u"出汁率/(测得比重*60*1.03)") + blanks(1)
             << QStringList{blanks(3) + s(u"加硫（ 6% 的亚硫酸）：习惯加硫量*葡萄浆重量*"),
                            s(u"出汁率/(测得比重*60*1.03)")};
         QTest::newRow("Label5") << "Label5" << s(u"3）加酵母：习惯加酵母量*葡萄浆重量*出汁率")
                                 << QStringList{s(u"3）加酵母：习惯加酵母量*葡萄浆重量*出汁率")};
         QTest::newRow("Label9") << "Label9" << s(u"3、比重测量室温为20摄氏度；")
                                 << QStringList{s(u"3、比重测量室温为20摄氏度；")};
-        QTest::newRow("Label6") << "Label6" << s(u"4、出汁率：")
-                                << QStringList{s(u"4、出汁率：")};
-        const QString row1 = s(u"赤霞珠 0.62") + blanks(6) + s(u"蛇龙珠 0.75") + blanks(6)
-                             + s(u"品丽珠 0.76");
-        const QString row2 = s(u"美") + blanks(2) + s(u"乐 0.74") + blanks(6) + s(u"西")
-                             + blanks(2) + s(u"拉 0.73") + blanks(6) + s(u"巨") + blanks(2)
-                             + s(u"峰 0.83");
+        QTest::newRow("Label6") << "Label6" << s(u"4、出汁率：") << QStringList{s(u"4、出汁率：")};
+        const QString row1 =
+            s(u"赤霞珠 0.62") + blanks(6) + s(u"蛇龙珠 0.75") + blanks(6) + s(u"品丽珠 0.76");
+        const QString row2 = s(u"美") + blanks(2) + s(u"乐 0.74") + blanks(6) + s(u"西") + blanks(2)
+            + s(u"拉 0.73") + blanks(6) + s(u"巨") + blanks(2) + s(u"峰 0.83");
         QTest::newRow("Label7") << "Label7" << row1 + blanks(3) + row2 + blanks(1) + s(u"\r\n")
                                 << QStringList{row1, row2};
-        const QString row3 = s(u"玫瑰香 0.76") + blanks(6) + s(u"桂") + blanks(2)
-                             + s(u"葡 0.65") + blanks(6) + s(u"山葡萄 0.58");
+        const QString row3 = s(u"玫瑰香 0.76") + blanks(6) + s(u"桂") + blanks(2) + s(u"葡 0.65")
+            + blanks(6) + s(u"山葡萄 0.58");
         QTest::newRow("Label8") << "Label8" << row3 << QStringList{row3};
         QTest::newRow("goback") << "goback" << s(u"返  回") << QStringList{s(u"返  回")};
     }
@@ -230,9 +216,9 @@ private Q_SLOTS:
             for (const QLabel* b : labels) {
                 if (a == b)
                     continue;
-                QVERIFY2(!inkBox(a).intersects(inkBox(b)),
-                         qPrintable(a->objectName() + QStringLiteral(" runs into ")
-                                    + b->objectName()));
+                QVERIFY2(
+                    !inkBox(a).intersects(inkBox(b)),
+                    qPrintable(a->objectName() + QStringLiteral(" runs into ") + b->objectName()));
             }
         }
     }

@@ -17,9 +17,9 @@
 #include <QImage>
 #include <QImageReader>
 #include <QRawFont>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
-#include <QRegularExpression>
 #include <QTextLayout>
 
 #include <functional>
@@ -32,7 +32,7 @@ struct NamedFont {
     const char* row;
     const char16_t* family;  // the family the windows name
     FontMaker make;
-    bool chinese;            // the face itself must hold the CJK glyphs
+    bool chinese;  // the face itself must hold the CJK glyphs
 };
 
 const NamedFont kFonts[] = {
@@ -53,8 +53,7 @@ QStringList missingGlyphs(const QFont& font, const QString& text)
     QStringList missing;
     QTextLayout layout(text, font);
     layout.beginLayout();
-    while (layout.createLine().isValid()) {
-    }
+    while (layout.createLine().isValid()) { }
     layout.endLayout();
     for (const QGlyphRun& run : layout.glyphRuns()) {
         for (quint32 index : run.glyphIndexes()) {
@@ -67,15 +66,11 @@ QStringList missingGlyphs(const QFont& font, const QString& text)
 
 }  // namespace
 
-class TestFontsAndIcon : public QObject
-{
+class TestFontsAndIcon : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        mostaric::ui::registerFontSubstitutes();
-    }
+    void initTestCase() { mostaric::ui::registerFontSubstitutes(); }
 
     void registeringTwiceAddsNothing()
     {
@@ -119,8 +114,7 @@ private Q_SLOTS:
         QVERIFY(!font.underline());
 
         const QFontInfo info(font);
-        QVERIFY2(!info.exactMatch() || info.family() == family,
-                 qPrintable(info.family()));
+        QVERIFY2(!info.exactMatch() || info.family() == family, qPrintable(info.family()));
         QVERIFY2(QFontDatabase::families().contains(info.family()),
                  qPrintable(info.family() + QStringLiteral(" is not installed")));
         QStringList accepted = QFont::substitutes(family);
@@ -184,9 +178,10 @@ private Q_SLOTS:
 
     void iconHas16Colours()
     {
-        const QImage image =
-            mostaric::ui::appIcon().pixmap(QSize(96, 96)).toImage().convertToFormat(
-                QImage::Format_ARGB32);
+        const QImage image = mostaric::ui::appIcon()
+                                 .pixmap(QSize(96, 96))
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_ARGB32);
         QSet<QRgb> colours;
         int transparent = 0;
         for (int y = 0; y < image.height(); ++y) {
@@ -247,8 +242,10 @@ private Q_SLOTS:
         const QImage ico = reader.read();
         QVERIFY2(!ico.isNull(), qPrintable(reader.errorString()));
         QCOMPARE(ico.size(), QSize(96, 96));
-        const QImage ours = mostaric::ui::appIcon().pixmap(QSize(96, 96)).toImage().convertToFormat(
-            QImage::Format_ARGB32);
+        const QImage ours = mostaric::ui::appIcon()
+                                .pixmap(QSize(96, 96))
+                                .toImage()
+                                .convertToFormat(QImage::Format_ARGB32);
         const QImage theirs = ico.convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < 96; ++y) {
             for (int x = 0; x < 96; ++x) {
@@ -278,8 +275,7 @@ private Q_SLOTS:
         QTest::newRow("FileVersion") << "^VALUE \"FileVersion\", \"1.00\"$";
         QTest::newRow("ProductVersion") << "^VALUE \"ProductVersion\", \"1.00\"$";
         QTest::newRow("InternalName") << "^VALUE \"InternalName\", \"Mostaric\"$";
-        QTest::newRow("OriginalFilename")
-            << "^VALUE \"OriginalFilename\", \"Mostaric.exe\"$";
+        QTest::newRow("OriginalFilename") << "^VALUE \"OriginalFilename\", \"Mostaric.exe\"$";
         QTest::newRow("Translation") << "^VALUE \"Translation\", 0x0804, 1200$";
     }
 
@@ -299,9 +295,6 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv)
-{
-    return mostaric::test::runUiTest<TestFontsAndIcon>(argc, argv);
-}
+int main(int argc, char** argv) { return mostaric::test::runUiTest<TestFontsAndIcon>(argc, argv); }
 
 #include "test_fonts_and_icon.moc"

@@ -22,9 +22,9 @@ namespace {
 
 const QString kOffered = s(u"0123456789..-+,e E\t\n\b中２五\U0001F600");
 const QRegularExpression kTypable(QRegularExpression::anchoredPattern(QStringLiteral("[0-9.]*")));
-constexpr Qt::Key kKeys[] = {Qt::Key_Left, Qt::Key_Home, Qt::Key_End, Qt::Key_Delete,
-                             Qt::Key_Backspace, Qt::Key_Insert, Qt::Key_A, Qt::Key_V,
-                             Qt::Key_X, Qt::Key_Z};
+constexpr Qt::Key kKeys[] = {Qt::Key_Left,      Qt::Key_Home,   Qt::Key_End, Qt::Key_Delete,
+                             Qt::Key_Backspace, Qt::Key_Insert, Qt::Key_A,   Qt::Key_V,
+                             Qt::Key_X,         Qt::Key_Z};
 constexpr Qt::KeyboardModifier kModifiers[] = {Qt::NoModifier, Qt::ShiftModifier,
                                                Qt::ControlModifier};
 
@@ -88,12 +88,15 @@ private Q_SLOTS:
             } else {
                 QMimeData data;
                 data.setText(offered);
-                QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton,
+                                Qt::NoModifier);
                 QApplication::sendEvent(box, &drop);
                 mayChange = false;
             }
             QVERIFY2(kTypable.match(box->text()).hasMatch(),
-                     qPrintable(QStringLiteral("action %1 gave %2").arg(action).arg(box->text().toUtf8().toHex())));
+                     qPrintable(QStringLiteral("action %1 gave %2")
+                                    .arg(action)
+                                    .arg(box->text().toUtf8().toHex())));
             if (!mayChange)
                 QCOMPARE(box->text(), before);
         }

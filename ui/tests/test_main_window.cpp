@@ -6,13 +6,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
-#include <QMenu>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
@@ -26,8 +26,8 @@
 #include "ui/tests/main_window_test_support.h"
 #include "ui/tests/ui_test_support.h"
 
-using mostaric::test::s;
 using mostaric::test::control;
+using mostaric::test::s;
 using mostaric::ui::MainWindow;
 
 namespace {
@@ -41,6 +41,7 @@ struct Expected {
 
 // Copied from the window's definition table, independently of the program's
 // own table.
+// clang-format off
 const Expected kExpected[] = {
     {"Label20", "label", "Mostaric V 2.0", 1680, 240, 4695, 375, 19},
     {"Label25", "label", "葡萄品种", 600, 840, 975, 375, 39},
@@ -93,7 +94,7 @@ const Expected kExpected[] = {
     {"explain_c", "button", "说  明", 1680, 7320, 1500, 500, 42},
     {"exit", "button", "退  出", 4920, 7320, 1500, 500, 1},
 };
-
+// clang-format on
 
 QAccessibleInterface* accessible(QWidget* widget)
 {
@@ -109,10 +110,12 @@ double inkContrast(const QImage& part)
         ++counts[part.pixel(i % part.width(), i / part.width())];
     const auto luminance = [](QRgb c) {
         return 0.05 + 0.2126 * std::pow(qRed(c) / 255.0, 2.2)
-             + 0.7152 * std::pow(qGreen(c) / 255.0, 2.2) + 0.0722 * std::pow(qBlue(c) / 255.0, 2.2);
+            + 0.7152 * std::pow(qGreen(c) / 255.0, 2.2) + 0.0722 * std::pow(qBlue(c) / 255.0, 2.2);
     };
-    const double back = luminance(std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
-        [](auto a, auto b) { return a.second < b.second; })->first);
+    const double back = luminance(
+        std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first);
     double best = 1;
     for (QRgb ink : counts.keys())
         best = std::max({best, luminance(ink) / back, back / luminance(ink)});
@@ -158,7 +161,8 @@ private Q_SLOTS:
             names << s(row.name);
         QCOMPARE(names.size(), 50);
         QStringList found;
-        for (QWidget* child : m_window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        for (QWidget* child :
+             m_window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             if (!child->objectName().isEmpty())
                 found << child->objectName();
         }
@@ -175,10 +179,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ownText");
         QTest::addColumn<QRect>("twips");
         for (const Expected& row : kExpected) {
-            QTest::newRow(row.name) << s(row.name) << s(row.kind)
-                                    << (row.text != nullptr ? s(row.text) : QString())
-                                    << (row.text == nullptr)
-                                    << QRect(row.left, row.top, row.width, row.height);
+            QTest::newRow(row.name)
+                << s(row.name) << s(row.kind) << (row.text != nullptr ? s(row.text) : QString())
+                << (row.text == nullptr) << QRect(row.left, row.top, row.width, row.height);
         }
     }
     void controls()
@@ -193,8 +196,9 @@ private Q_SLOTS:
         QVERIFY(widget != nullptr);
         QCOMPARE(widget->parentWidget(), m_window);
         // 15 twips are one pixel at 96 dpi.
-        QCOMPARE(widget->geometry(), QRect(twips.left() / 15, twips.top() / 15,
-                                           twips.width() / 15, twips.height() / 15));
+        QCOMPARE(
+            widget->geometry(),
+            QRect(twips.left() / 15, twips.top() / 15, twips.width() / 15, twips.height() / 15));
         QVERIFY(widget->isEnabled());
         QCOMPARE(widget->isVisible(), kind != QLatin1String("hidden"));
 
@@ -236,11 +240,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("weit") << "weit" << "0";
-        QTest::newRow("sd") << "sd" << "0.62";
-        QTest::newRow("Tt2") << "Tt2" << "0";
-        QTest::newRow("s1") << "s1" << "30";
-        QTest::newRow("jiaomu1") << "jiaomu1" << "0.2";
+        QTest::newRow("weit") << "weit"
+                              << "0";
+        QTest::newRow("sd") << "sd"
+                            << "0.62";
+        QTest::newRow("Tt2") << "Tt2"
+                             << "0";
+        QTest::newRow("s1") << "s1"
+                            << "30";
+        QTest::newRow("jiaomu1") << "jiaomu1"
+                                 << "0.2";
         for (const char* result : {"tangdu", "T1", "Tt1", "jiutiji", "s2", "s3", "jiaomu2"})
             QTest::newRow(result) << result << "";
     }
@@ -262,13 +271,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("first");
         QTest::addColumn<QString>("last");
         QTest::addColumn<int>("count");
-        QTest::newRow("pinzhong")
-            << "pinzhong"
-            << QStringList{s("赤霞珠"), s("蛇龙珠"), s("桂  葡"), s("品丽珠"), s("美  乐"),
-                           s("西  拉"), s("巨  峰"), s("玫瑰香"), s("山葡萄")}
-            << s("山葡萄") << 9;
+        QTest::newRow("pinzhong") << "pinzhong"
+                                  << QStringList{s("赤霞珠"), s("蛇龙珠"), s("桂  葡"),
+                                                 s("品丽珠"), s("美  乐"), s("西  拉"),
+                                                 s("巨  峰"), s("玫瑰香"), s("山葡萄")}
+                                  << s("山葡萄") << 9;
         QTest::newRow("bizhong") << "bizhong"
-                                 << QStringList{s("1.056"), s("1.057"), s("1.058"), s("1.059"), s("1.06")}
+                                 << QStringList{s("1.056"), s("1.057"), s("1.058"), s("1.059"),
+                                                s("1.06")}
                                  << s("1.111") << 56;
         QTest::newRow("xiguan") << "xiguan" << QStringList{s("17"), s("18"), s("19"), s("20")}
                                 << s("20") << 4;
@@ -327,8 +337,8 @@ private Q_SLOTS:
             return;
         }
         const QFont expected = face == QLatin1String("songti") ? mostaric::ui::songTiFont(points)
-                             : face == QLatin1String("kaiti")  ? mostaric::ui::kaiTiFont(points)
-                                                                : mostaric::ui::timesNewRomanFont(points);
+            : face == QLatin1String("kaiti")                   ? mostaric::ui::kaiTiFont(points)
+                                             : mostaric::ui::timesNewRomanFont(points);
         QCOMPARE(font.family(), expected.family());
         QCOMPARE(font.pointSizeF(), points);
         QCOMPARE(font.weight(), QFont::Normal);
@@ -416,7 +426,8 @@ private Q_SLOTS:
         box->setText(QStringLiteral("27.87"));
         box->selectAll();
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3), box->mapToGlobal(QPoint(3, 3)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3),
+                                box->mapToGlobal(QPoint(3, 3)));
         QApplication::sendEvent(box, &event);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu != nullptr);
@@ -455,10 +466,10 @@ private Q_SLOTS:
     void keyboardOrder()
     {
         const QStringList expected = {
-            s("s3"), s("exit"), s("jiaomu"), s("jiaomu2"), s("jiaomu1"), s("jisuan"),
-            s("jialiu"), s("s2"), s("s1"), s("Tt2"), s("xiguan"), s("Tt1"), s("weit"),
-            s("T1"), s("bizhong"), s("pinzhong"), s("explain_c"), s("tangdu"), s("jiutiji"),
-            s("Command1"), s("s3"),
+            s("s3"),      s("exit"),     s("jiaomu"),  s("jiaomu2"),  s("jiaomu1"),   s("jisuan"),
+            s("jialiu"),  s("s2"),       s("s1"),      s("Tt2"),      s("xiguan"),    s("Tt1"),
+            s("weit"),    s("T1"),       s("bizhong"), s("pinzhong"), s("explain_c"), s("tangdu"),
+            s("jiutiji"), s("Command1"), s("s3"),
         };
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -533,8 +544,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("field");
-        for (auto [label, field] : {std::pair{"Label25", "pinzhong"}, {"Label3", "bizhong"},
-                                    {"Label6", "xiguan"}, {"Label4", "weit"}, {"Label11", "Tt1"}})
+        for (auto [label, field] : {std::pair{"Label25", "pinzhong"},
+                                    {"Label3", "bizhong"},
+                                    {"Label6", "xiguan"},
+                                    {"Label4", "weit"},
+                                    {"Label11", "Tt1"}})
             QTest::newRow(label) << s(label) << s(field);
     }
     void captionsNameTheirFields()
@@ -559,7 +573,8 @@ private Q_SLOTS:
     void textsReadOnEveryPalette()
     {
         QFETCH(QPalette, palette);
-        const auto restore = qScopeGuard([old = QApplication::palette()] { QApplication::setPalette(old); });
+        const auto restore =
+            qScopeGuard([old = QApplication::palette()] { QApplication::setPalette(old); });
         QApplication::setPalette(palette);
         MainWindow main;
         mostaric::ui::ExplanationWindow page;
@@ -571,9 +586,11 @@ private Q_SLOTS:
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             const QImage shot = window->grab().toImage();
-            for (QWidget* child : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            for (QWidget* child :
+                 window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
                 const int in = qobject_cast<QLabel*>(child) != nullptr ? 0 : 4;  // inside frames
-                const double ratio = inkContrast(shot.copy(child->geometry().adjusted(in, in, -in, -in)));
+                const double ratio =
+                    inkContrast(shot.copy(child->geometry().adjusted(in, in, -in, -in)));
                 QVERIFY2(child->isHidden() || ratio >= 3.0, qPrintable(child->objectName()));
             }
         }

@@ -17,18 +17,15 @@
 #include "ui/tests/main_window_test_support.h"
 #include "ui/tests/ui_test_support.h"
 
-using mostaric::test::s;
 using mostaric::Field;
 using mostaric::test::chooseByKeys;
 using mostaric::test::click;
 using mostaric::test::control;
 using mostaric::test::retype;
+using mostaric::test::s;
 using mostaric::ui::MainWindow;
 
-namespace {
-
-
-}  // namespace
+namespace { }  // namespace
 
 class TestMainWindowEvents : public QObject {
     Q_OBJECT
@@ -59,12 +56,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("alcohol");
         QTest::addColumn<QString>("brix");
         // From the gravity table.
-        QTest::newRow("first 1.056") << "1.056" << "7.0" << "13.7";
-        QTest::newRow("1.06 short key") << "1.06" << "7.6" << "14.7";
-        QTest::newRow("1.069 whole alcohol") << "1.069" << "9" << "16.8";
-        QTest::newRow("typical 1.08") << "1.08" << "10.8" << "19.3";
-        QTest::newRow("1.096 repeated alcohol") << "1.096" << "13.1" << "22.8";
-        QTest::newRow("last 1.111") << "1.111" << "15.6" << "26.1";
+        QTest::newRow("first 1.056") << "1.056"
+                                     << "7.0"
+                                     << "13.7";
+        QTest::newRow("1.06 short key") << "1.06"
+                                        << "7.6"
+                                        << "14.7";
+        QTest::newRow("1.069 whole alcohol") << "1.069"
+                                             << "9"
+                                             << "16.8";
+        QTest::newRow("typical 1.08") << "1.08"
+                                      << "10.8"
+                                      << "19.3";
+        QTest::newRow("1.096 repeated alcohol") << "1.096"
+                                                << "13.1"
+                                                << "22.8";
+        QTest::newRow("last 1.111") << "1.111"
+                                    << "15.6"
+                                    << "26.1";
     }
     void gravityChoice()
     {
@@ -90,7 +99,8 @@ private Q_SLOTS:
         gravity->showPopup();
         QAbstractItemView* view = gravity->view();
         QVERIFY(QTest::qWaitForWindowExposed(view->window()));
-        const QModelIndex entry = view->model()->index(gravity->findText(QStringLiteral("1.08")), 0);
+        const QModelIndex entry =
+            view->model()->index(gravity->findText(QStringLiteral("1.08")), 0);
         view->scrollTo(entry);
         const QPoint centre = view->visualRect(entry).center();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
@@ -229,7 +239,8 @@ private Q_SLOTS:
         for (const char* button : {"jisuan", "jialiu", "jiaomu"})
             click(*m_window, s(button));
         for (const char* result : {"Tt1", "jiutiji", "s2", "s3", "jiaomu2"}) {
-            QVERIFY(box(result)->fontMetrics().horizontalAdvance(text(result)) > box(result)->width());
+            QVERIFY(box(result)->fontMetrics().horizontalAdvance(text(result))
+                    > box(result)->width());
             box(result)->grab();  // drawing scrolls the text to where the caret is
             QVERIFY2(box(result)->cursorPositionAt(QPoint(1, 10)) == 0, result);
         }
@@ -268,7 +279,8 @@ private Q_SLOTS:
         QTest::keyClick(choices, Qt::Key_Down, Qt::AltModifier);
         QAbstractItemView* view = choices->view();
         QVERIFY(QTest::qWaitForWindowExposed(view->window()));
-        QVERIFY(view->window()->y() >= QRect(choices->mapToGlobal(QPoint()), choices->size()).bottom());
+        QVERIFY(view->window()->y()
+                >= QRect(choices->mapToGlobal(QPoint()), choices->size()).bottom());
         QVERIFY(view->window()->height() <= choices->screen()->availableGeometry().height() / 2);
         const int rows = view->viewport()->height() / view->sizeHintForRow(0);
         QVERIFY(rows >= std::min(choices->count(), 10) && rows <= 15);
@@ -288,20 +300,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("keptResults");
-        QTest::newRow("weit emptied, sugar") << "weit" << "" << "jisuan" << s("葡萄浆重量")
-                                             << QStringList{s("Tt1"), s("jiutiji")};
-        QTest::newRow("weit emptied, sulfite") << "weit" << "" << "jialiu" << s("葡萄浆重量")
-                                               << QStringList{s("s2"), s("s3")};
-        QTest::newRow("weit emptied, yeast") << "weit" << "" << "jiaomu" << s("葡萄浆重量")
-                                             << QStringList{s("jiaomu2")};
-        QTest::newRow("Tt2 lone point") << "Tt2" << "." << "jisuan" << s("理想酒精度")
-                                        << QStringList{s("Tt1"), s("jiutiji")};
-        QTest::newRow("Tt2 two points") << "Tt2" << "1.2.3" << "jisuan" << s("理想酒精度")
-                                        << QStringList{s("Tt1"), s("jiutiji")};
-        QTest::newRow("s1 two points") << "s1" << "3..0" << "jialiu" << s("习惯加硫量")
-                                       << QStringList{s("s2"), s("s3")};
-        QTest::newRow("jiaomu1 emptied") << "jiaomu1" << "" << "jiaomu" << s("习惯加酵母量")
-                                         << QStringList{s("jiaomu2")};
+        QTest::newRow("weit emptied, sugar")
+            << "weit"
+            << ""
+            << "jisuan" << s("葡萄浆重量") << QStringList{s("Tt1"), s("jiutiji")};
+        QTest::newRow("weit emptied, sulfite")
+            << "weit"
+            << ""
+            << "jialiu" << s("葡萄浆重量") << QStringList{s("s2"), s("s3")};
+        QTest::newRow("weit emptied, yeast")
+            << "weit"
+            << ""
+            << "jiaomu" << s("葡萄浆重量") << QStringList{s("jiaomu2")};
+        QTest::newRow("Tt2 lone point")
+            << "Tt2"
+            << "."
+            << "jisuan" << s("理想酒精度") << QStringList{s("Tt1"), s("jiutiji")};
+        QTest::newRow("Tt2 two points")
+            << "Tt2"
+            << "1.2.3"
+            << "jisuan" << s("理想酒精度") << QStringList{s("Tt1"), s("jiutiji")};
+        QTest::newRow("s1 two points")
+            << "s1"
+            << "3..0"
+            << "jialiu" << s("习惯加硫量") << QStringList{s("s2"), s("s3")};
+        QTest::newRow("jiaomu1 emptied")
+            << "jiaomu1"
+            << ""
+            << "jiaomu" << s("习惯加酵母量") << QStringList{s("jiaomu2")};
     }
     void failureMarksTheField()
     {
@@ -401,6 +427,9 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv) { return mostaric::test::runUiTest<TestMainWindowEvents>(argc, argv); }
+int main(int argc, char** argv)
+{
+    return mostaric::test::runUiTest<TestMainWindowEvents>(argc, argv);
+}
 
 #include "test_main_window_events.moc"

@@ -64,11 +64,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("results");
         QTest::addColumn<QString>("noteSays");
-        QTest::newRow("sugar at start-up") << "" << "jisuan" << QStringList{s("Tt1")} << s("“习惯用糖量”");
-        QTest::newRow("sulfite, s1 emptied") << "s1" << "jialiu" << QStringList{s("s2"), s("s3")}
-                                             << s("填写“习惯加硫量”");
-        QTest::newRow("target below the must") << "Tt2" << "jisuan" << QStringList{s("Tt1")}
-                                               << s("不需要加糖");
+        QTest::newRow("sugar at start-up")
+            << ""
+            << "jisuan" << QStringList{s("Tt1")} << s("“习惯用糖量”");
+        QTest::newRow("sulfite, s1 emptied")
+            << "s1"
+            << "jialiu" << QStringList{s("s2"), s("s3")} << s("填写“习惯加硫量”");
+        QTest::newRow("target below the must")
+            << "Tt2"
+            << "jisuan" << QStringList{s("Tt1")} << s("不需要加糖");
     }
     void noticesExplainTheNumber()
     {
@@ -104,12 +108,17 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("stale");
         QTest::addColumn<QString>("clearBy");  // "run", "type", or a list to choose in
         QTest::addColumn<QString>("entry");
-        QTest::newRow("sugar, run again") << "jisuan" << QStringList{s("Tt1"), s("jiutiji")} << "run" << "";
-        QTest::newRow("sugar, Tt2 typed") << "jisuan" << QStringList{s("Tt1"), s("jiutiji")} << "type" << "";
-        QTest::newRow("sugar, xiguan chosen") << "jisuan" << QStringList{s("Tt1"), s("jiutiji")}
-                                              << "xiguan" << "18";
-        QTest::newRow("sulfite, variety chosen") << "jialiu" << QStringList{s("s2"), s("s3")}
-                                                 << "pinzhong" << s("蛇龙珠");
+        QTest::newRow("sugar, run again")
+            << "jisuan" << QStringList{s("Tt1"), s("jiutiji")} << "run"
+            << "";
+        QTest::newRow("sugar, Tt2 typed")
+            << "jisuan" << QStringList{s("Tt1"), s("jiutiji")} << "type"
+            << "";
+        QTest::newRow("sugar, xiguan chosen")
+            << "jisuan" << QStringList{s("Tt1"), s("jiutiji")} << "xiguan"
+            << "18";
+        QTest::newRow("sulfite, variety chosen")
+            << "jialiu" << QStringList{s("s2"), s("s3")} << "pinzhong" << s("蛇龙珠");
     }
     void failedRunLeavesStaleResults()
     {
@@ -148,11 +157,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("quoted");
         QTest::newRow("paste with a comma") << true << "1,5" << s("粘贴的内容不是数字：“1,5”");
-        QTest::newRow("long paste") << true << QString(40, QLatin1Char('x'))
-                                    << s("“xxxxxxxxxxxxxx…xxxxxxxxx”");
+        QTest::newRow("long paste")
+            << true << QString(40, QLatin1Char('x')) << s("“xxxxxxxxxxxxxx…xxxxxxxxx”");
         QTest::newRow("unreadable target") << false << "1012.5.8" << s("“1012.5.8”");
-        QTest::newRow("long unreadable") << false << QStringLiteral("1.") + QString(40, QLatin1Char('2')) + QStringLiteral(".3")
-                                         << s("“1.222222222222…2222222.3”");
+        QTest::newRow("long unreadable")
+            << false << QStringLiteral("1.") + QString(40, QLatin1Char('2')) + QStringLiteral(".3")
+            << s("“1.222222222222…2222222.3”");
     }
     void notesQuoteTheText()
     {

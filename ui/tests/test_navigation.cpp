@@ -14,17 +14,16 @@
 #include "ui/tests/main_window_test_support.h"
 #include "ui/tests/ui_test_support.h"
 
-using mostaric::test::s;
 using mostaric::test::chooseByKeys;
 using mostaric::test::click;
 using mostaric::test::control;
 using mostaric::test::retype;
+using mostaric::test::s;
 using mostaric::ui::Application;
 using mostaric::ui::ExplanationWindow;
 using mostaric::ui::MainWindow;
 
 namespace {
-
 
 // No browser ever starts in these tests.
 bool noBrowser(const QUrl&) { return true; }
@@ -102,9 +101,11 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
 
         // A batch in progress, results included.
-        QVERIFY(chooseByKeys(control<QComboBox>(main, QStringLiteral("bizhong")), QStringLiteral("1.08")));
+        QVERIFY(chooseByKeys(control<QComboBox>(main, QStringLiteral("bizhong")),
+                             QStringLiteral("1.08")));
         QVERIFY(chooseByKeys(control<QComboBox>(main, QStringLiteral("pinzhong")), s("美  乐")));
-        QVERIFY(chooseByKeys(control<QComboBox>(main, QStringLiteral("xiguan")), QStringLiteral("18")));
+        QVERIFY(
+            chooseByKeys(control<QComboBox>(main, QStringLiteral("xiguan")), QStringLiteral("18")));
         retype(control<QLineEdit>(main, QStringLiteral("weit")), QStringLiteral("100"));
         retype(control<QLineEdit>(main, QStringLiteral("Tt2")), QStringLiteral("12.5"));
         click(main, QStringLiteral("jisuan"));
@@ -144,7 +145,8 @@ private Q_SLOTS:
             QCOMPARE(control<QComboBox>(main, QStringLiteral("pinzhong"))->count(), 9);
         }
         QCOMPARE(control<QComboBox>(main, QStringLiteral("bizhong"))->currentText(), s("1.08"));
-        QCOMPARE(control<QLineEdit>(main, QStringLiteral("Tt1"))->text(), QString::fromStdString(before.text(mostaric::Field::Tt1)));
+        QCOMPARE(control<QLineEdit>(main, QStringLiteral("Tt1"))->text(),
+                 QString::fromStdString(before.text(mostaric::Field::Tt1)));
     }
 
     void explanationByKeyboard()
@@ -178,8 +180,9 @@ private Q_SLOTS:
         const auto visibleWindows = [] {
             int count = 0;
             for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (widget->isVisible() && (qobject_cast<MainWindow*>(widget) != nullptr
-                                            || qobject_cast<ExplanationWindow*>(widget) != nullptr))
+                if (widget->isVisible()
+                    && (qobject_cast<MainWindow*>(widget) != nullptr
+                        || qobject_cast<ExplanationWindow*>(widget) != nullptr))
                     ++count;
             }
             return count;

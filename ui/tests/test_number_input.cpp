@@ -18,12 +18,11 @@
 #include "ui/tests/main_window_test_support.h"
 #include "ui/tests/ui_test_support.h"
 
-using mostaric::test::s;
 using mostaric::test::control;
+using mostaric::test::s;
 using mostaric::ui::MainWindow;
 
 namespace {
-
 
 const char* const kInputs[] = {"weit", "Tt2", "s1", "jiaomu1"};
 
@@ -75,16 +74,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         for (const char* field : kInputs) {
             const QString name = s(field);
-            QTest::addRow("%s 1a2.5", field) << name << "1a2.5" << "12.5";
-            QTest::addRow("%s minus", field) << name << "-5" << "5";
-            QTest::addRow("%s comma", field) << name << "1,5" << "15";
-            QTest::addRow("%s blank", field) << name << "1 5" << "15";
-            QTest::addRow("%s plus and e", field) << name << "+1e5" << "15";
-            QTest::addRow("%s second point", field) << name << "1.2.3" << "1.2.3";
-            QTest::addRow("%s lone point", field) << name << "." << ".";
-            QTest::addRow("%s all digits", field) << name << "0123456789" << "0123456789";
-            QTest::addRow("%s letters only", field) << name << "abcXYZ" << "";
-            QTest::addRow("%s symbols", field) << name << "!@#$%^&*()_=/\\" << "";
+            QTest::addRow("%s 1a2.5", field) << name << "1a2.5"
+                                             << "12.5";
+            QTest::addRow("%s minus", field) << name << "-5"
+                                             << "5";
+            QTest::addRow("%s comma", field) << name << "1,5"
+                                             << "15";
+            QTest::addRow("%s blank", field) << name << "1 5"
+                                             << "15";
+            QTest::addRow("%s plus and e", field) << name << "+1e5"
+                                                  << "15";
+            QTest::addRow("%s second point", field) << name << "1.2.3"
+                                                    << "1.2.3";
+            QTest::addRow("%s lone point", field) << name << "."
+                                                  << ".";
+            QTest::addRow("%s all digits", field) << name << "0123456789"
+                                                  << "0123456789";
+            QTest::addRow("%s letters only", field) << name << "abcXYZ"
+                                                    << "";
+            QTest::addRow("%s symbols", field) << name << "!@#$%^&*()_=/\\"
+                                               << "";
         }
     }
     void typing()
@@ -104,12 +113,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("modifiers");
         for (const char* field : kInputs) {
             QTest::addRow("%s Enter", field) << s(field) << int(Qt::Key_Return) << 0;
-            QTest::addRow("%s keypad Enter", field) << s(field) << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+            QTest::addRow("%s keypad Enter", field)
+                << s(field) << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
             QTest::addRow("%s Escape", field) << s(field) << int(Qt::Key_Escape) << 0;
             QTest::addRow("%s letter", field) << s(field) << int(Qt::Key_Q) << 0;
-            QTest::addRow("%s Ctrl+C", field) << s(field) << int(Qt::Key_C) << int(Qt::ControlModifier);
-            QTest::addRow("%s Ctrl+V", field) << s(field) << int(Qt::Key_V) << int(Qt::ControlModifier);
-            QTest::addRow("%s Ctrl+X", field) << s(field) << int(Qt::Key_X) << int(Qt::ControlModifier);
+            QTest::addRow("%s Ctrl+C", field)
+                << s(field) << int(Qt::Key_C) << int(Qt::ControlModifier);
+            QTest::addRow("%s Ctrl+V", field)
+                << s(field) << int(Qt::Key_V) << int(Qt::ControlModifier);
+            QTest::addRow("%s Ctrl+X", field)
+                << s(field) << int(Qt::Key_X) << int(Qt::ControlModifier);
         }
     }
     void cancelledKeysLeaveCaretAndSelection()
@@ -131,7 +144,8 @@ private Q_SLOTS:
         QCOMPARE(box->text(), QStringLiteral("12.5"));
         QCOMPARE(box->selectedText(), QStringLiteral("2."));
         QCOMPARE(box->cursorPosition(), 1);
-        QCOMPARE(clipboard->text(), QStringLiteral("99"));  // Ctrl+C copies nothing, Ctrl+X cuts nothing
+        QCOMPARE(clipboard->text(),
+                 QStringLiteral("99"));  // Ctrl+C copies nothing, Ctrl+X cuts nothing
     }
 
     void editingKeysKeepTheirEffect_data()
@@ -158,7 +172,8 @@ private Q_SLOTS:
         QTest::keyClicks(box, QStringLiteral("7"));  // typing replaces the selection
         QCOMPARE(box->text(), QStringLiteral("7"));
         QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
-        QTest::keyClick(box, Qt::Key_Delete, Qt::ShiftModifier);  // Shift+Delete works as Delete does
+        QTest::keyClick(box, Qt::Key_Delete,
+                        Qt::ShiftModifier);  // Shift+Delete works as Delete does
         QCOMPARE(box->text(), QString());
         QTest::keyClicks(box, QStringLiteral("345"));
         QTest::keyClick(box, Qt::Key_Backspace);
@@ -204,8 +219,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("commit");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("digits pass") << "23" << "123";
-        QTest::newRow("point passes") << "." << "1.";
+        QTest::newRow("digits pass") << "23"
+                                     << "123";
+        QTest::newRow("point passes") << "."
+                                      << "1.";
         QTest::newRow("Chinese refused") << s("一二三") << "1";
         QTest::newRow("mixed refused whole") << s("2中3") << "1";
         QTest::newRow("full-width digits refused") << s("２３") << "1";
@@ -236,15 +253,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("clipboard");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("number") << "2.5" << "12.5" << false;
-        QTest::newRow("blanks around a number") << " 2.5\n" << "12.5" << false;
-        QTest::newRow("letters refused") << "a2b.5c" << "1" << true;
+        QTest::newRow("number") << "2.5"
+                                << "12.5" << false;
+        QTest::newRow("blanks around a number") << " 2.5\n"
+                                                << "12.5" << false;
+        QTest::newRow("letters refused") << "a2b.5c"
+                                         << "1" << true;
         QTest::newRow("Chinese refused") << s("２五公斤") << "1" << true;
-        QTest::newRow("minus refused") << " -3 " << "1" << true;
-        QTest::newRow("comma refused") << "1,5" << "1" << true;
-        QTest::newRow("exponent refused") << "1e308" << "1" << true;
-        QTest::newRow("inner blank refused") << "2 5" << "1" << true;
-        QTest::newRow("backspace refused") << "2\b5" << "1" << true;
+        QTest::newRow("minus refused") << " -3 "
+                                       << "1" << true;
+        QTest::newRow("comma refused") << "1,5"
+                                       << "1" << true;
+        QTest::newRow("exponent refused") << "1e308"
+                                          << "1" << true;
+        QTest::newRow("inner blank refused") << "2 5"
+                                             << "1" << true;
+        QTest::newRow("backspace refused") << "2\b5"
+                                           << "1" << true;
     }
     void contextMenuPasteIsFiltered()
     {
@@ -256,7 +281,8 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(clipboard);
         QSignalSpy refusals(box, SIGNAL(pasteRefused(QString)));
 
-        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    box->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(box, &menuEvent);
         QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu != nullptr);

@@ -12,8 +12,7 @@
 #include <QTemporaryFile>
 #include <QTest>
 
-class TestStartup : public QObject
-{
+class TestStartup : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -22,15 +21,17 @@ private Q_SLOTS:
         QTemporaryFile sheet;
         QVERIFY(sheet.open() && sheet.write("QWidget { background: red; }") > 0 && sheet.flush());
         QByteArray name = sheet.fileName().toLocal8Bit();
-        const char* argv[] = {"mostaric", "-reverse", "-platform", "minimal", "-stylesheet",
-                              name.constData(), nullptr};
+        const char* argv[] = {"mostaric",    "-reverse",       "-platform", "minimal",
+                              "-stylesheet", name.constData(), nullptr};
         QString platform, styleSheet = QStringLiteral("?");
-        QCOMPARE(mostaric::ui::runProgram(6, const_cast<char**>(argv), [&](auto& program) {
-                     if (QGuiApplication::layoutDirection() == Qt::LeftToRight)
-                         platform = QGuiApplication::platformName();
-                     styleSheet = qApp->styleSheet();
-                     program.exit();
-                 }),
+        QCOMPARE(mostaric::ui::runProgram(6, const_cast<char**>(argv),
+                                          [&](auto& program) {
+                                              if (QGuiApplication::layoutDirection()
+                                                  == Qt::LeftToRight)
+                                                  platform = QGuiApplication::platformName();
+                                              styleSheet = qApp->styleSheet();
+                                              program.exit();
+                                          }),
                  0);
         QCOMPARE(platform, qEnvironmentVariable("QT_QPA_PLATFORM"));
         QCOMPARE(styleSheet, QString());

@@ -49,17 +49,16 @@ bool textFits(const QWidget& control, const QString& text, const QRect& area)
 
 }  // namespace
 
-class TestTextFit : public QObject
-{
+class TestTextFit : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void textsFitTheirBoxes_data()
     {
         QTest::addColumn<QString>("face");
-        for (const char* face : {"AR PL UMing CN", "AR PL UKai CN", "Noto Serif CJK SC",
-                                 "Noto Sans CJK SC", "WenQuanYi Zen Hei", "WenQuanYi Micro Hei",
-                                 "Droid Sans Fallback"}) {
+        for (const char* face :
+             {"AR PL UMing CN", "AR PL UKai CN", "Noto Serif CJK SC", "Noto Sans CJK SC",
+              "WenQuanYi Zen Hei", "WenQuanYi Micro Hei", "Droid Sans Fallback"}) {
             if (QFontDatabase::families().contains(QString::fromLatin1(face)))
                 QTest::newRow(face) << QString::fromLatin1(face);
         }
@@ -91,8 +90,9 @@ private Q_SLOTS:
             for (QPushButton* button : window->findChildren<QPushButton*>()) {
                 QStyleOptionButton option;
                 option.initFrom(button);
-                QVERIFY2(textFits(*button, button->text(), button->style()->subElementRect(
-                                      QStyle::SE_PushButtonContents, &option, button)),
+                QVERIFY2(textFits(*button, button->text(),
+                                  button->style()->subElementRect(QStyle::SE_PushButtonContents,
+                                                                  &option, button)),
                          qPrintable(button->objectName()));
             }
             for (QComboBox* list : window->findChildren<QComboBox*>()) {
@@ -109,9 +109,6 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv)
-{
-    return mostaric::test::runUiTest<TestTextFit>(argc, argv);
-}
+int main(int argc, char** argv) { return mostaric::test::runUiTest<TestTextFit>(argc, argv); }
 
 #include "test_text_fit.moc"

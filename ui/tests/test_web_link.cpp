@@ -87,7 +87,8 @@ private Q_SLOTS:
         program.start();
         MainWindow& main = program.mainWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
-        QVERIFY(chooseByKeys(control<QComboBox>(main, QStringLiteral("bizhong")), QStringLiteral("1.1")));
+        QVERIFY(chooseByKeys(control<QComboBox>(main, QStringLiteral("bizhong")),
+                             QStringLiteral("1.1")));
         retype(control<QLineEdit>(main, QStringLiteral("weit")), QStringLiteral("25"));
         click(main, QStringLiteral("jiaomu"));
         const mostaric::CalculatorFields before = main.fields();
@@ -106,7 +107,8 @@ private Q_SLOTS:
 
         // The program goes on as before.
         click(main, QStringLiteral("jiaomu"));
-        QCOMPARE(control<QLineEdit>(main, QStringLiteral("jiaomu2"))->text(), QStringLiteral("3.10"));
+        QCOMPARE(control<QLineEdit>(main, QStringLiteral("jiaomu2"))->text(),
+                 QStringLiteral("3.10"));
     }
 };
 

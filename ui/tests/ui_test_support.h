@@ -17,8 +17,7 @@ inline QString s(const char16_t* utf16) { return QString::fromUtf16(utf16); }
 // Runs one Qt Test class on the offscreen platform. A modal dialog that opens
 // while a test runs would wait for a click forever: it is closed at once and
 // the run fails instead of hanging.
-template <typename TestClass>
-int runUiTest(int argc, char** argv)
+template <typename TestClass> int runUiTest(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
