@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Google Benchmark figures for every calculator operation and for the whole
 // typical batch (gravity 1.08, 赤霞珠, 100 kg, 12.5 %vol, 17 g, the three
 // calculations). It prints times; it asserts nothing about them.

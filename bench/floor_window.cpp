@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The toolkit's floor for the start-up benchmark: the least a Qt 6 Widgets
 // program can do to show a window of the main window's size and caption,
 // centred on the screen. It ends at its first paint, as the probe does.

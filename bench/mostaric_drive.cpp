@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the program's windows as a user would, after the same start-up as
 // ui/main.cpp: controls are found by their objectName, lists are picked
 // from, keys are typed and buttons clicked.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the start-up benchmark under a private Xvfb server, then, where
 # valgrind is installed, counts the instructions each of the three programs
 # runs from its start to the end of its first paint (and its exit right

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up benchmark: starts the program's start-up probe, the toolkit's
 // floor window (a bare Qt window of the same size and caption) and the same
 // window with a label in each of the program's three faces, in turn, several

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's start-up as ui/main.cpp runs it, with marks between the steps
 // and an end at the main window's first paint. Started by
 // mostaric_startup_benchmark; not useful on its own.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the calculator core. Each input is a short program:
 // put arbitrary texts into the fields, choose arbitrary list entries, type
 // arbitrary key codes and run every operation. After

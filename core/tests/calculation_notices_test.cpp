@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the calculations tell the window beside their texts, and the table of
 // the fields each one reads and writes.
 

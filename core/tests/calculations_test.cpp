@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three buttons: sugar (Tt1, then jiutiji), sulfite (s2, then s3) and
 // yeast (jiaomu2). Each case starts from the start-up state with earlier
 // results in every result field, applies its inputs, runs one button and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Numbers keep their "." under a comma-decimal locale. Its own executable:
 // it changes the process-wide C and C++ locales.
 

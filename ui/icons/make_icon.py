@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Draws Mostaric's program icon: a bunch of red-wine grapes with a leaf.
 
 The picture is drawn from its geometry (circles, an ellipse, a polyline) in

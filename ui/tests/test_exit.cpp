@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The end of the program: "退  出" and the main window's close box
 // hide and destroy both windows and end the event loop, also when the
 // explanation window was created before.

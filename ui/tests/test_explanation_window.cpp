@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The explanation window `explain`: texts and their lines,
 // geometry and keyboard order of every control, window properties, focus,
 // keys and the close box.

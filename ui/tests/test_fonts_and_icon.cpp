@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The font helpers resolve to installed faces that draw every character of
 // the windows' texts (no boxes), and the program icon is a 96 x 96,
 // 16-colour picture, offered drawn at 16 to 256 pixels too.

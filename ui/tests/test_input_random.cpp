@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Seeded random input into the four number inputs through Qt: typing keys,
 // editing keys and shortcuts, pastes, input-method commits and drops. Every
 // text a field ever holds is one typing could give (digits and "." only), and

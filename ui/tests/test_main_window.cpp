@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's static form and its start-up state:
 // controls, kinds, texts, geometry, fonts, window properties, keyboard order
 // and accessible names.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's events bound to the core: choices made with the keyboard,
 // the three calculation buttons clicked with the mouse, and how a failed
 // calculation is shown.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the main window says beside its numbers: a notice on a guard's zero
 // and on a negative sugar amount, stale results after a failed run, a refused
 // paste, and failure notes that quote the text they could not read.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up: Qt's options on the command line do nothing while QT_QPA_PLATFORM
 // acts; without a display the program says so in one line and exits with 1;
 // without a Chinese face it notes so and runs on (CTest runs that test once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Both windows hold their texts whichever Chinese face stands in alone for
 // 宋体 and 楷体_GB2312, one row per face installed here: no clear ink of a
 // caption falls outside its box (drawn unclipped in a box four times as

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The web-link button Command1 with a fake browser launcher: it
 // hands over the forum address it shows, does not wait, and a failure
 // changes nothing but a short note.
