@@ -5,22 +5,51 @@
 #include "ui/choice_list.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QWheelEvent>
 
 #include <algorithm>
 
 namespace mostaric::ui {
+namespace {
+
+// The application's style, except that a pick-only list drops below its box:
+// several styles (Fusion among them) lay it over the box instead, as tall as
+// the screen and without a scroll bar.
+class DropBelowStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == QStyle::SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// One style for every list; a style sheet per list would do the same at a
+// far higher cost at start-up.
+QStyle* dropBelowStyle()
+{
+    static QPointer<QStyle> style;
+    if (style == nullptr) {
+        style = new DropBelowStyle;
+        style->setParent(QApplication::instance());
+    }
+    return style;
+}
+
+}  // namespace
 
 ChoiceList::ChoiceList(QWidget* parent) : QComboBox(parent)
 {
     setEditable(false);
     // Qt's default for lists also takes the focus on a wheel notch.
     setFocusPolicy(Qt::StrongFocus);
-    // Several styles (Fusion among them) lay a pick-only list over its box,
-    // as tall as the screen and without a scroll bar; this asks every style
-    // for the list that drops below the box.
-    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    setStyle(dropBelowStyle());
     setMaxVisibleItems(kMostRows);
 }
 

@@ -29,8 +29,6 @@ using mostaric::test::retype;
 using mostaric::test::s;
 using mostaric::ui::MainWindow;
 
-namespace { }  // namespace
-
 class TestMainWindowEvents : public QObject {
     Q_OBJECT
 
