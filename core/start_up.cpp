@@ -5,6 +5,7 @@
 #include "core/start_up.h"
 
 #include <array>
+#include <utility>
 
 #include "core/gravity_table.h"
 #include "core/variety_table.h"
@@ -14,19 +15,20 @@ namespace {
 
 constexpr std::array<std::string_view, 4> kCustomarySugarAmounts = {"17", "18", "19", "20"};
 
-// The yield of the first variety of the list, 赤霞珠.
-constexpr std::string_view kStartYield = "0.62";
+// The texts the fields start with: the yield of the list's first variety,
+// 赤霞珠, and the inputs' customary values.
+constexpr std::pair<Field, std::string_view> kStartTexts[] = {
+    {Field::sd, "0.62"}, {Field::weit, "0"},      {Field::Tt2, "0"},
+    {Field::s1, "30"},   {Field::jiaomu1, "0.2"},
+};
 
 }  // namespace
 
 CalculatorFields startUpFields()
 {
     CalculatorFields fields;
-    fields.text(Field::sd) = kStartYield;
-    fields.text(Field::weit) = "0";
-    fields.text(Field::Tt2) = "0";
-    fields.text(Field::s1) = "30";
-    fields.text(Field::jiaomu1) = "0.2";
+    for (const auto& [field, text] : kStartTexts)
+        fields.text(field).assign(text);
     return fields;
 }
 
