@@ -52,9 +52,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<quint32>("seed");
-        for (const char* field : {"weit", "Tt2", "s1", "jiaomu1"}) {
+        for (const QString& field : {s("weit"), s("Tt2"), s("s1"), s("jiaomu1")}) {
             for (const quint32 seed : {1U, 2U, 3U})
-                QTest::addRow("%s seed %u", field, seed) << s(field) << seed;
+                QTest::addRow("%s seed %u", qPrintable(field), seed) << field << seed;
         }
     }
     void onlyTypableTexts()
