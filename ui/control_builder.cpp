@@ -31,39 +31,39 @@ QFont fontOf(FontRole font, const QFont& windowDefault)
     return windowDefault;
 }
 
-QLabel* makeLabel(QWidget& window, const ControlSpec& spec)
+QLabel* makeLabel(QWidget& window, const ControlRow& row)
 {
     auto* label = new QLabel(&window);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (spec.kind == ControlKind::Lines) {
+    if (row.kind == ControlKind::Lines) {
         // Broken where the text says; wrapping at the box's width could only
         // add breaks with another font's metrics.
         label->setWordWrap(false);
         label->setMargin(0);
         label->setIndent(0);
-        label->setText(displayedLines(spec).join(QLatin1Char('\n')));
+        label->setText(displayedLines(row).join(QLatin1Char('\n')));
     } else {
         label->setWordWrap(true);
-        label->setText(toQString(spec.text));
+        label->setText(toQString(row.text));
     }
     return label;
 }
 
-QLineEdit* makeBox(QWidget& window, const ControlSpec& spec)
+QLineEdit* makeBox(QWidget& window, const ControlRow& row)
 {
     QLineEdit* box = nullptr;
-    if (spec.kind == ControlKind::Input) {
+    if (row.kind == ControlKind::Input) {
         box = new NumberInput(&window);
     } else {
         box = new QLineEdit(&window);
         box->setReadOnly(true);
     }
-    box->setText(toQString(spec.text));
-    if (spec.kind == ControlKind::Hidden) {
+    box->setText(toQString(row.text));
+    if (row.kind == ControlKind::Hidden) {
         box->setFocusPolicy(Qt::NoFocus);
         box->setVisible(false);
-    } else if (spec.kind == ControlKind::Result) {
+    } else if (row.kind == ControlKind::Result) {
         // The same Chinese copy menu as the inputs have.
         box->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(box, &QWidget::customContextMenuRequested, box, [box](const QPoint& at) {
@@ -75,24 +75,24 @@ QLineEdit* makeBox(QWidget& window, const ControlSpec& spec)
     return box;
 }
 
-BuiltControl makeControl(QWidget& window, const ControlSpec& spec)
+BuiltControl makeControl(QWidget& window, const ControlRow& row)
 {
-    BuiltControl built{&spec};
-    switch (spec.kind) {
+    BuiltControl built{&row};
+    switch (row.kind) {
     case ControlKind::Label:
-    case ControlKind::Lines: built.widget = built.label = makeLabel(window, spec); break;
+    case ControlKind::Lines: built.widget = built.label = makeLabel(window, row); break;
     case ControlKind::List: built.widget = built.list = new ChoiceList(&window); break;
     case ControlKind::Input:
     case ControlKind::Result:
-    case ControlKind::Hidden: built.widget = built.box = makeBox(window, spec); break;
+    case ControlKind::Hidden: built.widget = built.box = makeBox(window, row); break;
     case ControlKind::Button:
-        built.widget = built.button = new QPushButton(toQString(spec.text), &window);
+        built.widget = built.button = new QPushButton(toQString(row.text), &window);
         built.button->setAutoDefault(true);  // Enter presses the focused button
         built.button->setAccessibleName(built.button->text());
         break;
     }
-    built.widget->setObjectName(toQString(spec.name));
-    built.widget->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
+    built.widget->setObjectName(toQString(row.name));
+    built.widget->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
     return built;
 }
 
@@ -103,7 +103,7 @@ void linkByTabPlace(std::vector<BuiltControl> controls)
 {
     std::stable_sort(
         controls.begin(), controls.end(),
-        [](const BuiltControl& a, const BuiltControl& b) { return a.spec->tab < b.spec->tab; });
+        [](const BuiltControl& a, const BuiltControl& b) { return a.row->tab < b.row->tab; });
     std::vector<Qt::FocusPolicy> policies;
     for (const BuiltControl& control : controls) {
         policies.push_back(control.widget->focusPolicy());
@@ -121,10 +121,10 @@ void linkByTabPlace(std::vector<BuiltControl> controls)
 void tieLabelsToFields(const std::vector<BuiltControl>& controls)
 {
     for (const BuiltControl& label : controls) {
-        if (label.label == nullptr || !label.spec->field)
+        if (label.label == nullptr || !label.row->field)
             continue;
         for (const BuiltControl& field : controls) {
-            if (field.label == nullptr && field.spec->field == label.spec->field)
+            if (field.label == nullptr && field.row->field == label.row->field)
                 label.label->setBuddy(field.widget);
         }
     }
@@ -137,21 +137,21 @@ QString toQString(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::vector<BuiltControl> buildControls(QWidget& window, std::span<const ControlSpec> table)
+std::vector<BuiltControl> buildControls(QWidget& window, std::span<const ControlRow> table)
 {
     const QFont windowDefault = window.font();
     std::vector<BuiltControl> controls;
     controls.reserve(table.size());
-    for (const ControlSpec& spec : table) {
-        controls.push_back(makeControl(window, spec));
-        controls.back().widget->setFont(fontOf(spec.font, windowDefault));
+    for (const ControlRow& row : table) {
+        controls.push_back(makeControl(window, row));
+        controls.back().widget->setFont(fontOf(row.font, windowDefault));
     }
     linkByTabPlace(controls);
     tieLabelsToFields(controls);
     return controls;
 }
 
-QStringList displayedLines(const ControlSpec& control)
+QStringList displayedLines(const ControlRow& control)
 {
     QString text = toQString(control.text);
     // The line end and the blanks at the end of the text show nothing.

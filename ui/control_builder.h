@@ -22,7 +22,7 @@ namespace mostaric::ui {
 
 // A control made from its row, held by its own type.
 struct BuiltControl {
-    const ControlSpec* spec = nullptr;
+    const ControlRow* row = nullptr;
     QWidget* widget = nullptr;  // always set; one of the four below as well
     QLabel* label = nullptr;
     QComboBox* list = nullptr;
@@ -35,12 +35,12 @@ struct BuiltControl {
 // font; lists are ChoiceLists. Then links the keyboard order by the Tab
 // places and makes each label that names a field that field's label for
 // assistive technology (its buddy). Focuses nothing.
-std::vector<BuiltControl> buildControls(QWidget& window, std::span<const ControlSpec> table);
+std::vector<BuiltControl> buildControls(QWidget& window, std::span<const ControlRow> table);
 
 QString toQString(std::string_view utf8);
 
 // The lines a Lines control shows: its text without the trailing line end
 // and blanks, split at the blank run before `secondLine` (that run dropped).
-QStringList displayedLines(const ControlSpec& control);
+QStringList displayedLines(const ControlRow& control);
 
 }  // namespace mostaric::ui

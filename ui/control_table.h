@@ -31,7 +31,7 @@ enum class FontRole {
 
 // One control of a window. Positions and sizes are in twips from the top
 // left corner of the client area; `tab` is the place in the keyboard order.
-struct ControlSpec {
+struct ControlRow {
     ControlKind kind;
     std::string_view name;  // objectName
     std::string_view text;  // UTF-8
@@ -61,9 +61,9 @@ constexpr ControlKind controlKindOf(FieldKind kind)
 }
 
 // The control of a field; its name and kind come from the field registry.
-constexpr ControlSpec fieldControl(Field field, int left, int top, int width, int height, int tab,
-                                   FontRole font = FontRole::SongTi10_5,
-                                   std::string_view designText = {})
+constexpr ControlRow fieldControl(Field field, int left, int top, int width, int height, int tab,
+                                  FontRole font = FontRole::SongTi10_5,
+                                  std::string_view designText = {})
 {
     return {controlKindOf(fieldKind(field)),
             fieldName(field),
@@ -79,15 +79,15 @@ constexpr ControlSpec fieldControl(Field field, int left, int top, int width, in
 
 // The caption label before or above a field, and the unit label after it:
 // their texts are the field's, from the registry.
-constexpr ControlSpec captionLabel(std::string_view name, Field field, int left, int top, int width,
-                                   int height, int tab)
+constexpr ControlRow captionLabel(std::string_view name, Field field, int left, int top, int width,
+                                  int height, int tab)
 {
     return {ControlKind::Label,   name, fieldInfo(field).caption, left, top, width, height, tab,
             FontRole::SongTi10_5, field};
 }
 
-constexpr ControlSpec unitLabel(std::string_view name, Field field, int left, int top, int width,
-                                int height, int tab)
+constexpr ControlRow unitLabel(std::string_view name, Field field, int left, int top, int width,
+                               int height, int tab)
 {
     return {ControlKind::Label,   name, fieldInfo(field).unit, left, top, width, height, tab,
             FontRole::SongTi10_5, field};

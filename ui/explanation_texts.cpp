@@ -14,7 +14,7 @@ namespace {
 // Label12 (the two references) are ours, one line each: Label12 stands only
 // 360 twips (one line) below Label11. Every other text is fixed wording of the page.
 // clang-format off
-constexpr std::array<ControlSpec, 16> kControls{{
+constexpr std::array<ControlRow, 16> kControls{{
     {ControlKind::Lines, "Label10", "资料来源：", 480, 480, 1215, 255, 12, FontRole::SongTi10_5},
     {ControlKind::Lines, "Label11", "1、家酿葡萄酒工艺手册中有关加糖、加硫的章节；", 1560, 480, 4935, 495, 13, FontRole::SongTi10_5},
     {ControlKind::Lines, "Label12", "2、葡萄酒爱好者论坛上各位酒友的经验交流。", 1560, 840, 4455, 375, 14, FontRole::SongTi10_5},
@@ -36,19 +36,19 @@ constexpr std::array<ControlSpec, 16> kControls{{
 
 }  // namespace
 
-std::span<const ControlSpec> explanationControls() { return kControls; }
+std::span<const ControlRow> explanationControls() { return kControls; }
 
-const ControlSpec* findExplanationControl(std::string_view name)
+const ControlRow* findExplanationControl(std::string_view name)
 {
-    for (const ControlSpec& control : kControls) {
+    for (const ControlRow& control : kControls) {
         if (control.name == name)
             return &control;
     }
     return nullptr;
 }
 
-QString storedText(const ControlSpec& control) { return toQString(control.text); }
+QString storedText(const ControlRow& control) { return toQString(control.text); }
 
-QString displayedText(const ControlSpec& control) { return displayedLines(control).join(u'\n'); }
+QString displayedText(const ControlRow& control) { return displayedLines(control).join(u'\n'); }
 
 }  // namespace mostaric::ui

@@ -20,15 +20,15 @@ namespace mostaric::ui {
 // written, with its runs of blanks and, for Label2 and Label7, the trailing
 // carriage return and line feed; two-line texts name where the second line
 // begins (see displayedLines).
-std::span<const ControlSpec> explanationControls();
+std::span<const ControlRow> explanationControls();
 
 // The control named `name`, or nullptr.
-const ControlSpec* findExplanationControl(std::string_view name);
+const ControlRow* findExplanationControl(std::string_view name);
 
 // The stored text of a control as a QString.
-QString storedText(const ControlSpec& control);
+QString storedText(const ControlRow& control);
 
 // displayedLines joined with "\n": the text the control is given.
-QString displayedText(const ControlSpec& control);
+QString displayedText(const ControlRow& control);
 
 }  // namespace mostaric::ui

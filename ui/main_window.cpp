@@ -62,11 +62,11 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::keepControl(const BuiltControl& control)
 {
-    const ControlSpec& spec = *control.spec;
-    if (spec.tab == 0)
+    const ControlRow& row = *control.row;
+    if (row.tab == 0)
         m_firstControl = control.widget;
-    if (spec.field && (control.list != nullptr || control.box != nullptr)) {
-        const std::size_t index = indexOf(*spec.field);
+    if (row.field && (control.list != nullptr || control.box != nullptr)) {
+        const std::size_t index = indexOf(*row.field);
         m_fieldWidgets[index] = control.widget;
         m_lists[index] = control.list;
         m_boxes[index] = control.box;
@@ -80,7 +80,7 @@ void MainWindow::keepControl(const BuiltControl& control)
         {"Command1", &MainWindow::m_forumButton}, {"exit", &MainWindow::m_exitButton},
     };
     for (const auto& [name, member] : kButtons) {
-        if (spec.name == name)
+        if (row.name == name)
             this->*member = control.button;
     }
 }

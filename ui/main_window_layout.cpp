@@ -21,7 +21,7 @@ constexpr auto caption = captionLabel;
 constexpr auto unit = unitLabel;
 
 // clang-format off
-constexpr std::array<ControlSpec, 50> kControls = {{
+constexpr std::array<ControlRow, 50> kControls = {{
     {K::Label, "Label20", "Mostaric V 2.0", 1680, 240, 4695, 375, 19, FontRole::KaiTi15},
     caption("Label25", F::pinzhong, 600, 840, 975, 375, 39),
     caption("Label4", F::weit, 2400, 840, 1335, 255, 35),
@@ -77,6 +77,6 @@ constexpr std::array<ControlSpec, 50> kControls = {{
 
 }  // namespace
 
-std::span<const ControlSpec> mainWindowControls() { return kControls; }
+std::span<const ControlRow> mainWindowControls() { return kControls; }
 
 }  // namespace mostaric::ui

@@ -12,7 +12,7 @@
 namespace mostaric::ui {
 
 // The main window's 50 controls in reading order.
-std::span<const ControlSpec> mainWindowControls();
+std::span<const ControlRow> mainWindowControls();
 
 // Client area, in twips.
 inline constexpr int kMainWindowWidthTwips = 8205;

@@ -8,7 +8,7 @@
 // compares the whole field record, so a stray write fails as well.
 //
 // Expected texts were worked out by hand and by a separate script in the
-// documented operation order, in IEEE double; none lies on a rounding tie.
+// calculator's operation order, in IEEE double; none lies on a rounding tie.
 
 #include <gtest/gtest.h>
 

@@ -28,8 +28,8 @@ using mostaric::ui::ExplanationWindow;
 
 namespace {
 
-// The controls in reading order, written out again here from the
-// document so that the window's own table is checked against it.
+// The controls in reading order, written out again here by hand so that
+// the window's own table is checked against an independent copy.
 struct Row {
     const char* name;
     bool button;
@@ -263,7 +263,7 @@ private Q_SLOTS:
         QVERIFY(!font.underline());
         QCOMPARE(QFontInfo(font).family(), QFontInfo(mostaric::ui::songTiFont(10.5)).family());
 
-        // The window's table agrees with the document's.
+        // The window's table agrees with the copy written out above.
         const auto* entry = mostaric::ui::findExplanationControl(qPrintable(name));
         QVERIFY(entry != nullptr);
         const Row* row = nullptr;
