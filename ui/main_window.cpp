@@ -39,8 +39,8 @@ int findExactly(const QComboBox& list, const QString& text)
     return list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
-// The operations that are calculations own their marks by the same number.
-constexpr int ownerOf(Calculation calculation) { return static_cast<int>(calculation) + 2; }
+// The owner of a calculation's marks: the number of the operation that runs it.
+constexpr int ownerOf(Calculation calculation) { return static_cast<int>(calculation); }
 
 }  // namespace
 
@@ -91,10 +91,7 @@ void MainWindow::describeFields()
     for (const FieldInfo& info : kFields) {
         if (info.kind == FieldKind::Hidden)
             continue;
-        QString name = toQString(info.caption);
-        if (!info.unit.empty())
-            name += QLatin1Char(' ') + toQString(info.unit);
-        fieldWidget(info.field)->setAccessibleName(name);
+        fieldWidget(info.field)->setAccessibleName(captionWithUnit(info.field));
     }
 
     m_forumButton->setText(toQString(kWelcomeLine) + forumAddress());

@@ -72,7 +72,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class Operation { Gravity, Variety, Sugar, Sulfite, Yeast };
+    // The calculations first, in the order of Calculation: an operation owns
+    // the marks it sets by its number, so a calculation's marks can be found
+    // from the calculation alone.
+    enum class Operation { Sugar, Sulfite, Yeast, Gravity, Variety };
 
     void keepControl(const BuiltControl& control);
     void describeFields();

@@ -34,14 +34,20 @@ QString quotedForNote(const QString& text)
     return text.left(headEnd) + QChar(0x2026) + text.mid(tailStart);
 }
 
+QString captionWithUnit(Field field)
+{
+    const FieldInfo& info = fieldInfo(field);
+    if (info.unit.empty())
+        return toQString(info.caption);
+    return toQString(info.caption) + QLatin1Char(' ') + toQString(info.unit);
+}
+
 QString noteCaption(Field field)
 {
     if (field == Field::sd)
         return toQString(fieldInfo(Field::pinzhong).caption);
     const FieldInfo& info = fieldInfo(field);
-    if (info.kind == FieldKind::Result)
-        return toQString(info.caption) + QLatin1Char(' ') + toQString(info.unit);
-    return toQString(info.caption);
+    return info.kind == FieldKind::Result ? captionWithUnit(field) : toQString(info.caption);
 }
 
 QString unreadableNote(Field field, const QString& text)

@@ -17,6 +17,10 @@ namespace mostaric::ui {
 // around an ellipsis, so a long text never hides the note.
 QString quotedForNote(const QString& text);
 
+// A field's caption and, where it has one, its unit label after a blank:
+// "葡萄浆重量 Kg". What screen readers announce the field by.
+QString captionWithUnit(Field field);
+
 // How a note names a field: an input or a list by its caption, a result by
 // its caption and its unit ("您需要加入" stands thrice), the hidden juice
 // yield by the list the user sets it with.

@@ -108,9 +108,9 @@ std::optional<std::int16_t> NumberInput::typedCharacterCode(const QKeyEvent& eve
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return std::nullopt;  // moves the focus; never reaches a key-press handler
     if (control && !altOrMeta) {
+        // Ctrl+letter types the letter's control code: Ctrl+C 3, Ctrl+V 22, Ctrl+X 24.
         if (key >= Qt::Key_A && key <= Qt::Key_Z)
-            return static_cast<std::int16_t>(key - Qt::Key_A
-                                             + 1);  // Ctrl+C 3, Ctrl+V 22, Ctrl+X 24
+            return static_cast<std::int16_t>(key - Qt::Key_A + 1);
         if (key == Qt::Key_Backspace)
             return std::int16_t{127};
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
