@@ -5,7 +5,8 @@
 # project(VERSION), the rest is set here. Every shipped file that names one of
 # them (the program, the desktop entry, the metainfo, the man page, the Debian
 # package and its changelog) is generated from these variables at configure
-# time; ui/mostaric.rc keeps its literal record and a test compares it.
+# time, as is the Windows resource script with the program file's version
+# record.
 
 # The reverse-DNS id of the desktop entry, the AppStream component and the icon.
 set(MOSTARIC_APP_ID org.mostaric.Mostaric)
@@ -16,6 +17,14 @@ set(MOSTARIC_HOMEPAGE "https://${MOSTARIC_FORUM_ADDRESS}/")
 # Day of the newest release, in the metainfo, the changelog and the man page.
 set(MOSTARIC_RELEASE_DATE 2026-12-07)
 set(MOSTARIC_MAINTAINER "Mostaric maintainers <maintainers@mostaric.example>")
+# Who publishes the program, as the metainfo, the Windows version record and
+# the Windows installer name them.
+set(MOSTARIC_PUBLISHER "The Mostaric developers")
+set(MOSTARIC_COPYRIGHT_TEXT "© 2026 ${MOSTARIC_PUBLISHER}")
+# The program's name in Chinese, as menus and Windows' file properties show it,
+# and its one-line description.
+set(MOSTARIC_DISPLAY_NAME "Mostaric 葡萄酒计算器")
+set(MOSTARIC_SUMMARY "计算家酿红葡萄酒的加糖、加硫和酵母用量")
 
 # The text form users see is major.minor with two minor digits: 1.0 -> "1.00".
 # The Windows version record has four numbers.
@@ -58,3 +67,8 @@ set(MOSTARIC_RELEASE_DATE_RFC2822
 set(MOSTARIC_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/mostaric_build_info.h.in
                ${MOSTARIC_GENERATED_DIR}/mostaric_build_info.h @ONLY)
+# The Windows resource script, generated on every platform so that its record
+# is checked on Linux too.
+set(MOSTARIC_ICON_FILE ${PROJECT_SOURCE_DIR}/ui/icons/mostaric.ico)
+configure_file(${PROJECT_SOURCE_DIR}/ui/mostaric.rc.in
+               ${MOSTARIC_GENERATED_DIR}/mostaric.rc @ONLY)

@@ -4,6 +4,8 @@
 
 #include "ui/fonts.h"
 
+#include "ui/platform_hints.h"
+
 #include <QFontDatabase>
 #include <QString>
 #include <QStringList>
@@ -50,9 +52,9 @@ void insertOnce()
         QStringLiteral("Microsoft YaHei"),
     });
     QFont::insertSubstitutions(kKaiTi, {
-        QStringLiteral("KaiTi_GB2312"),        // Windows XP
         QStringLiteral("楷体"),                 // Windows Vista and later
         QStringLiteral("KaiTi"),
+        QStringLiteral("KaiTi_GB2312"),        // Windows XP
         QStringLiteral("Kaiti SC"),            // macOS
         QStringLiteral("STKaiti"),
         QStringLiteral("AR PL UKai CN"),       // fonts-arphic-ukai
@@ -117,8 +119,8 @@ QString missingChineseFaceMessage()
 {
     if (!QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty())
         return {};
-    return QStringLiteral("No Chinese font is installed, so the texts show as boxes: install "
-                          "fonts-arphic-uming fonts-arphic-ukai (or fonts-noto-cjk).");
+    return QStringLiteral("No Chinese font is installed, so the texts show as boxes: ")
+        + chineseFaceInstallHint();
 }
 
 }  // namespace mostaric::ui

@@ -25,8 +25,8 @@ QFont kaiTiFont(qreal pointSize);
 QFont timesNewRomanFont(qreal pointSize);
 
 // Empty while some installed face can draw Simplified Chinese. Otherwise one
-// line, in English since no Chinese character could be drawn, naming the
-// packages that bring the faces our windows are measured for.
+// line, in English since no Chinese character could be drawn, saying how this
+// system gets the faces our windows are measured for.
 QString missingChineseFaceMessage();
 
 }  // namespace mostaric::ui

@@ -20,13 +20,10 @@
 #include "ui/application.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/platform_hints.h"
 
 namespace mostaric::ui {
 namespace {
-
-constexpr const char* kNoDisplayLine =
-    "mostaric: no graphical display could be opened; run it in a desktop session, or set "
-    "DISPLAY (X11) or WAYLAND_DISPLAY to the display to use.\n";
 
 // While the QApplication is being built, Qt's messages are held back. If it
 // cannot load a platform (no display, or none it can reach) it reports at
@@ -58,7 +55,7 @@ private:
     static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
     {
         if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
-            std::fputs(kNoDisplayLine, stderr);
+            std::fputs(noDisplayLine(), stderr);
             std::fflush(stderr);
             std::_Exit(1);  // Qt is half built: leave without running its clean-up
         }

@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Compares every installed file that names the version, the application id or
-# the forum with the build's single values, and the Windows resource script,
-# which keeps its own literal record, with the version.
+# the forum with the build's single values, and the Windows resource script
+# with the version and with the names the Linux files give.
 # Usage: check_identity.sh <stage dir> <mostaric.rc> <version text>
 #                          <version record a,b,c,d> <app id> <homepage> <release date>
 set -euo pipefail
@@ -41,6 +41,16 @@ done
 for value in FileVersion ProductVersion; do
   expect "$rc" "VALUE \"$value\", \"$(re "$version")\"" "$value"
 done
+# The program's Chinese name and its publisher are the same on both systems.
+zh_name=$(sed -n 's/^Name\[zh_CN\]=//p' "$desktop")
+[ -n "$zh_name" ] || fail "desktop entry: no Name[zh_CN]"
+expect "$metainfo" "<name xml:lang=\"zh-CN\">$(re "$zh_name")</name>" "Chinese name"
+for value in FileDescription ProductName; do
+  expect "$rc" "VALUE \"$value\", \"$(re "$zh_name")\"" "$value"
+done
+publisher=$(sed -n 's:.*<developer_name>\(.*\)</developer_name>.*:\1:p' "$metainfo")
+[ -n "$publisher" ] || fail "metainfo: no developer name"
+expect "$rc" "VALUE \"CompanyName\", \"$(re "$publisher")\"" "CompanyName"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"

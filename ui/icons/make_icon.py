@@ -10,7 +10,9 @@ The picture is drawn from its geometry (circles, an ellipse, a polyline) in
 a 96-unit square, so it can be drawn at any size. Written are
   mostaric.png  - the 96 x 96 picture in 16 colours (one of them transparent),
                   a 4-bit palette PNG: the icon the windows name;
-  mostaric.ico  - the same as a classic 16-colour Windows icon (4 bpp, AND mask);
+  mostaric.ico  - the program file's icon: the same picture as a classic
+                  16-colour Windows icon (4 bpp, AND mask), then at every
+                  size of OTHER_SIZES as below;
   mostaric-N.png - the same picture at N x N pixels for N in OTHER_SIZES,
                   drawn at four times the size and averaged down, in 8-bit
                   RGBA, so that scaled desktops get smooth edges.
@@ -230,7 +232,8 @@ def rgba_png_bytes(rows):
             + png_chunk(b"IEND", b""))
 
 
-def ico_bytes(px):
+def classic_icon_image(px):
+    """The 96 x 96 picture as a 16-colour icon image: 4 bpp DIB and AND mask."""
     xor_row = SIZE // 2                       # 4 bpp: 48 bytes, 4-aligned
     and_row = ((SIZE + 31) // 32) * 4          # 1 bpp, padded to 32 bits
     xor = bytearray()
@@ -247,19 +250,32 @@ def ico_bytes(px):
     palette = b"".join(struct.pack("BBBB", b, g, r, 0) for r, g, b in PALETTE)
     header = struct.pack("<IiiHHIIiiII", 40, SIZE, 2 * SIZE, 1, 4, 0,
                          len(xor) + len(mask), 0, 0, 16, 0)
-    image = header + palette + bytes(xor) + bytes(mask)
-    icondir = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 16, 0, 1, 4, len(image),
-                        6 + 16)
-    return icondir + entry + image
+    return header + palette + bytes(xor) + bytes(mask)
+
+
+def ico_bytes(px, smooth_pngs):
+    """The classic 16-colour 96 x 96 image first, then each smooth size as a
+    PNG-compressed 32-bit image, which Windows reads since Vista; Explorer
+    and the taskbar pick the size that fits the scaling."""
+    images = [(SIZE, 16, 4, classic_icon_image(px))]
+    images += [(size, 0, 32, data) for size, data in smooth_pngs]
+    offset = 6 + 16 * len(images)
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    for size, colours, bpp, data in images:
+        # A width or height of 256 is written as 0.
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, colours,
+                                 0, 1, bpp, len(data), offset)
+        offset += len(data)
+    return directory + b"".join(data for *_, data in images)
 
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     px = draw_icon()
-    files = {"mostaric.png": png_bytes(px), "mostaric.ico": ico_bytes(px)}
-    for size in OTHER_SIZES:
-        files["mostaric-%d.png" % size] = rgba_png_bytes(smooth_rgba(size))
+    smooth = [(size, rgba_png_bytes(smooth_rgba(size))) for size in OTHER_SIZES]
+    files = {"mostaric.png": png_bytes(px), "mostaric.ico": ico_bytes(px, smooth)}
+    for size, data in smooth:
+        files["mostaric-%d.png" % size] = data
     if sys.argv[1:] == ["--check"]:
         # Used by the tests: the committed files are what this script draws.
         stale = []

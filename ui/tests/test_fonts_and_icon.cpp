@@ -237,12 +237,12 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 %2").arg(blended).arg(differ)));
     }
 
-    // The Windows icon (mostaric.ico) is the same 96 x 96 picture in 16
-    // colours, with the same transparent background.
+    // The Windows icon (mostaric.ico) begins with the same 96 x 96 picture in
+    // 16 colours, with the same transparent background.
     void windowsIconIsTheSamePicture()
     {
         QImageReader reader(QStringLiteral(MOSTARIC_UI_SOURCE_DIR "/icons/mostaric.ico"));
-        QCOMPARE(reader.imageCount(), 1);
+        QCOMPARE(reader.imageCount(), 8);
         const QImage ico = reader.read();
         QVERIFY2(!ico.isNull(), qPrintable(reader.errorString()));
         QCOMPARE(ico.size(), QSize(96, 96));
@@ -260,21 +260,26 @@ private Q_SLOTS:
                     QCOMPARE(b, a);
             }
         }
+        // Then every smooth size, for Explorer and the taskbar at any scaling.
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+            QVERIFY(reader.jumpToNextImage());
+            QCOMPARE(reader.read().size(), QSize(size, size));
+        }
     }
 
-    // The version record of ui/mostaric.rc.
+    // The version record of the generated resource script.
     void versionRecord_data()
     {
         QTest::addColumn<QString>("pattern");
         QTest::newRow("code page") << "^#pragma code_page\\(65001\\)$";
-        QTest::newRow("icon") << "^\\w+ ICON \"icons/mostaric.ico\"$";
+        QTest::newRow("icon") << "^\\w+ ICON \".*/icons/mostaric.ico\"$";
         QTest::newRow("FILEVERSION") << "^FILEVERSION 1,0,0,0$";
         QTest::newRow("PRODUCTVERSION") << "^PRODUCTVERSION 1,0,0,0$";
         QTest::newRow("FILEFLAGS") << "^FILEFLAGS 0x0L$";
         QTest::newRow("FILEOS") << "^FILEOS 0x4L$";
         QTest::newRow("FILETYPE") << "^FILETYPE 0x1L$";
         QTest::newRow("block") << "^BLOCK \"080404B0\"$";
-        QTest::newRow("CompanyName") << "^VALUE \"CompanyName\", \"Mostaric [^\"]+\"$";
+        QTest::newRow("CompanyName") << "^VALUE \"CompanyName\", \"[^\"]*Mostaric[^\"]*\"$";
         QTest::newRow("ProductName") << "^VALUE \"ProductName\", \"Mostaric [^\"]+\"$";
         QTest::newRow("FileVersion") << "^VALUE \"FileVersion\", \"1.00\"$";
         QTest::newRow("ProductVersion") << "^VALUE \"ProductVersion\", \"1.00\"$";
@@ -286,7 +291,7 @@ private Q_SLOTS:
     void versionRecord()
     {
         QFETCH(QString, pattern);
-        QFile file(QStringLiteral(MOSTARIC_UI_SOURCE_DIR "/mostaric.rc"));
+        QFile file(QStringLiteral(MOSTARIC_GENERATED_RC));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(file.readAll());
         QVERIFY(!text.contains(QChar::ReplacementCharacter));

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/platform_hints.h"
+
+namespace mostaric::ui {
+
+QString chineseFaceInstallHint()
+{
+    // The faces the windows are measured for, as Debian packages them.
+    return QStringLiteral("install fonts-arphic-uming fonts-arphic-ukai (or fonts-noto-cjk).");
+}
+
+const char* noDisplayLine()
+{
+    return "mostaric: no graphical display could be opened; run it in a desktop session, or set "
+           "DISPLAY (X11) or WAYLAND_DISPLAY to the display to use.\n";
+}
+
+}  // namespace mostaric::ui

@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The Mostaric developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/platform_hints.h"
+
+namespace mostaric::ui {
+
+QString chineseFaceInstallHint()
+{
+    // Windows 10 and 11 install SimSun and KaiTi with this optional feature.
+    return QStringLiteral("add \"Chinese (Simplified) Supplemental Fonts\" under Settings > "
+                          "Apps > Optional features.");
+}
+
+const char* noDisplayLine()
+{
+    return "mostaric: the Windows desktop could not be opened; start the program from a "
+           "signed-in desktop session.\n";
+}
+
+}  // namespace mostaric::ui
