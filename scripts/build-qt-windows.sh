@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Builds a static Qt for 64-bit Windows from Debian's own qt6-base source
+# package (its patch series applied), with Debian's mingw-w64 and Debian's
+# installed Qt as the host tools. The result is kept in a per-machine cache,
+# keyed by the source version and the configure options, and reused until that
+# key changes. Prints the install prefix as its last line.
+#
+# Usage: scripts/build-qt-windows.sh [--print-prefix]
+#   --print-prefix  only print where the cached Qt is (or would be) installed
+set -euo pipefail
+
+step() { printf '[qt-windows] %s\n' "$*" >&2; }
+fail() { printf '[qt-windows] FAILED at step: %s\n' "$*" >&2; exit 1; }
+
+# The host tools (moc, rcc, uic) come from Debian's Qt, so the source must be
+# the very version installed on this machine.
+qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) ||
+  fail "find the installed qt6-base-dev (install it first)"
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
+
+# Only what the program and its tests use: Core, Gui, Widgets, Test and the
+# windows and offscreen platform plugins. direct2d stays on, since Qt 6.4's
+# DirectWrite font database is compiled only with it, and so does OpenGL, since
+# Qt 6.4's windows platform plugin does not compile without it; the +dfsg
+# source lacks wintab, hence no tablet events.
+configure_options=(
+  -DBUILD_SHARED_LIBS=OFF
+  -DCMAKE_BUILD_TYPE=Release
+  -DQT_BUILD_EXAMPLES=OFF
+  -DQT_BUILD_TESTS=OFF
+  -DQT_BUILD_BENCHMARKS=OFF
+  -DFEATURE_sql=OFF
+  -DFEATURE_network=OFF
+  -DFEATURE_dbus=OFF
+  -DFEATURE_printsupport=OFF
+  -DFEATURE_concurrent=OFF
+  -DFEATURE_xml=OFF
+  -DFEATURE_vulkan=OFF
+  -DFEATURE_icu=OFF
+  -DFEATURE_glib=OFF
+  -DFEATURE_fontconfig=OFF
+  -DFEATURE_tabletevent=OFF
+  -DFEATURE_system_zlib=OFF
+  -DFEATURE_system_png=OFF
+  -DFEATURE_system_jpeg=OFF
+  -DFEATURE_system_pcre2=OFF
+  -DFEATURE_system_freetype=OFF
+  -DFEATURE_system_harfbuzz=OFF
+  -DFEATURE_system_doubleconversion=OFF
+  -DINPUT_openssl=no
+)
+key_text="qt6-base ${qt_version} $(x86_64-w64-mingw32-g++-posix -dumpfullversion 2>/dev/null) ${configure_options[*]}"
+key=$(sha256sum <<< "$key_text" | cut -c1-12)
+cache_root="${XDG_CACHE_HOME:-$HOME/.cache}/mostaric/qt-windows"
+prefix="$cache_root/${qt_version//[^A-Za-z0-9.+-]/_}-$key"
+
+if [ "${1:-}" = --print-prefix ]; then
+  echo "$prefix"
+  exit 0
+fi
+if [ -f "$prefix/.complete" ]; then
+  echo "$prefix"
+  exit 0
+fi
+
+step "building static Qt ${qt_version} for x86_64-w64-mingw32 into $prefix (about 60 minutes on two cores, once per machine)"
+work="$cache_root/work-$key"
+rm -rf "$prefix"
+# An interrupted run left a configured tree with the same key: go on compiling
+# it rather than starting again from the source package.
+if [ -f "$work/configured" ]; then
+  src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+  step "resuming the interrupted build in $work"
+else
+rm -rf "$work"
+mkdir -p "$work/apt/lists/partial" "$work/apt/archives/partial"
+
+# Debian's source package, fetched through a private source list so that the
+# system's apt configuration stays untouched; the deb-src entry mirrors the
+# system's own deb entries.
+step "1/5 source list for qt6-base ${qt_version}"
+parts="$work/apt/parts"
+mkdir -p "$parts"
+for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+  [ -f "$f" ] && sed -n 's/^deb \(.*\)/deb-src \1/p' "$f"
+done > "$parts/mostaric-src.list"
+for f in /etc/apt/sources.list.d/*.sources; do
+  [ -f "$f" ] && awk -v RS= '/Types:.*deb/ { sub(/Types:[^\n]*/, "Types: deb-src"); print; print "" }' "$f"
+done > "$parts/mostaric-src.sources"
+apt_private=(
+  -o "Dir::Etc::SourceList=/dev/null" -o "Dir::Etc::SourceParts=$parts"
+  -o "Dir::State::Lists=$work/apt/lists"
+  -o "Dir::Cache::Archives=$work/apt/archives"
+  -o "Dir::Cache::pkgcache=" -o "Dir::Cache::srcpkgcache=")
+
+step "2/5 fetching the qt6-base ${qt_version} source package (apt-get source)"
+apt-get "${apt_private[@]}" -qq update || fail "apt-get update of the deb-src list"
+(cd "$work" && apt-get "${apt_private[@]}" -qq source "qt6-base=${qt_version}") ||
+  fail "apt-get source qt6-base=${qt_version}"
+src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+[ -d "$src/src/corelib" ] || fail "unpacking the source package (dpkg-source applies Debian's patches)"
+# dpkg-source applies debian/patches/series; record what it applied.
+cp "$src/debian/patches/series" "$work/applied-patches.txt" 2>/dev/null || true
+
+step "3/5 configuring (CMake, Ninja)"
+toolchain="$(cd "$(dirname "$0")/.." && pwd)/cmake/toolchain-mingw64.cmake"
+cmake -S "$src" -B "$work/build" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DCMAKE_INSTALL_PREFIX="$prefix" \
+  -DQT_HOST_PATH=/usr \
+  -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
+  "${configure_options[@]}" > "$work/configure.log" 2>&1 ||
+  { tail -n 40 "$work/configure.log" >&2; fail "configure (log: $work/configure.log)"; }
+touch "$work/configured"
+fi
+
+step "4/5 compiling ($(nproc) jobs)"
+ninja -C "$work/build" -j "$(nproc)" | awk '/^\[[0-9]+\/[0-9]+\]/ { n++; if (n % 50 == 0) { print $1 > "/dev/stderr" } next } { print > "/dev/stderr" }'
+[ "${PIPESTATUS[0]}" -eq 0 ] || fail "compile (ninja -C $work/build)"
+
+step "5/5 installing"
+cmake --install "$work/build" > "$work/install.log" 2>&1 || fail "install (log: $work/install.log)"
+# Where the Windows program's Qt came from, for its licence notice.
+{
+  echo "Source: Debian source package qt6-base, version ${qt_version}"
+  echo "Patches: Debian's series, as applied by dpkg-source"
+  echo "Configure: ${configure_options[*]}"
+} > "$prefix/MOSTARIC-QT-SOURCE.txt"
+cp "$work/applied-patches.txt" "$prefix/debian-patches-series.txt" 2>/dev/null || true
+mkdir -p "$prefix/licenses"
+cp "$src"/LICENSES/* "$prefix/licenses/" 2>/dev/null || true
+cp "$src/debian/copyright" "$prefix/licenses/debian-copyright" 2>/dev/null || true
+touch "$prefix/.complete"
+rm -rf "$work"
+step "done"
+echo "$prefix"
