@@ -5,7 +5,8 @@
 #pragma once
 
 // What the two start-up probes share: they write "name nanoseconds KiB" lines
-// (CLOCK_MONOTONIC, and the resident memory at that moment) to the file
+// (the steady clock, CLOCK_MONOTONIC on Linux, and the resident memory at that
+// moment, 0 where /proc does not exist) to the file
 // descriptor named by the environment variable MOSTARIC_BENCH_FD (standard
 // output without it), and end their event loop once their window has been
 // painted for the first time.
@@ -15,9 +16,9 @@
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -25,14 +26,16 @@ namespace mostaric::bench {
 
 inline long long monotonicNanoseconds()
 {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+    using namespace std::chrono;
+    return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 // Resident memory now, from /proc/self/statm, in KiB; 0 if unknown.
 inline long residentKiB()
 {
+#ifdef _WIN32
+    return 0;  // the Windows benchmark measures time only
+#else
     const int fd = ::open("/proc/self/statm", O_RDONLY);
     if (fd < 0)
         return 0;
@@ -43,6 +46,7 @@ inline long residentKiB()
     if (n <= 0 || std::sscanf(text, "%ld %ld", &size, &resident) != 2)
         return 0;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
+#endif
 }
 
 // Writes one mark at once, unbuffered, so that the parent reads it even if
