@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds and runs every test, in the three trees of the presets ci, asan and
-# fuzz. Installs what is missing on Debian 12 first.
+# Builds and runs every test, in the trees of the presets ci, asan and fuzz,
+# and the Windows tree under Wine. Installs what is missing on Debian 12 first.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
+source scripts/test-windows.sh
 
 mostaric_install_packages "${MOSTARIC_TEST_PACKAGES[@]}"
 mostaric_generate_locale
@@ -18,3 +19,6 @@ for preset in ci asan fuzz; do
   mostaric_build "$preset"
   ctest --preset "$preset" --parallel "$(nproc)"
 done
+
+# windows: mostaric.exe and the same suites, cross-built and run under Wine.
+mostaric_test_windows
