@@ -30,6 +30,10 @@ mostaric_test_windows() {
   echo "Making a Windows 10 prefix for Wine in $wine_root"
   WINEPREFIX=$MOSTARIC_WINE_TEMPLATE_PREFIX wineboot -i > /dev/null 2>&1 &&
     WINEPREFIX=$MOSTARIC_WINE_TEMPLATE_PREFIX wine winecfg -v win10 > /dev/null 2>&1 &&
+    # No window manager runs on the private display: Wine would wait two
+    # seconds for one each time a window it lets a manager handle is hidden.
+    WINEPREFIX=$MOSTARIC_WINE_TEMPLATE_PREFIX wine reg add 'HKCU\Software\Wine\X11 Driver' \
+      /v Managed /t REG_SZ /d N /f > /dev/null 2>&1 &&
     WINEPREFIX=$MOSTARIC_WINE_TEMPLATE_PREFIX wineserver -w || status=1
   mostaric_wine_variant comma 'HKCU\Control Panel\International' sDecimal REG_SZ , || status=1
   mostaric_wine_variant dpi144 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD 144 || status=1

@@ -15,6 +15,7 @@
 #include "ui/explanation_window.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/platform_hints.h"
 #include "ui/window_frame.h"
 
 namespace mostaric::ui {
@@ -22,6 +23,8 @@ namespace mostaric::ui {
 void prepareApplication(QApplication& app)
 {
     registerFontSubstitutes();
+    if (const QString style = styleName(); !style.isEmpty())
+        QApplication::setStyle(style);
     app.setApplicationName(QStringLiteral("Mostaric"));
     app.setApplicationVersion(QStringLiteral(MOSTARIC_VERSION_TEXT));
     app.setWindowIcon(appIcon());

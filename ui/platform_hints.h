@@ -6,8 +6,9 @@
 
 #include <QString>
 
-// What the user of each system is told to do when something the program
-// needs is missing. One definition per system: platform_hints_linux.cpp and
+// What differs between the systems the program runs on: what the user is
+// told when something the program needs is missing, and the widget style.
+// One definition per system: platform_hints_linux.cpp and
 // platform_hints_windows.cpp; the build picks one.
 namespace mostaric::ui {
 
@@ -17,5 +18,8 @@ QString chineseFaceInstallHint();
 
 // One line for stderr when no graphical display can be opened.
 const char* noDisplayLine();
+
+// The style the windows are drawn in, or an empty string for the desktop's.
+QString styleName();
 
 }  // namespace mostaric::ui

@@ -18,4 +18,9 @@ const char* noDisplayLine()
            "DISPLAY (X11) or WAYLAND_DISPLAY to the display to use.\n";
 }
 
+QString styleName()
+{
+    return {};  // the desktop's own styles follow its palette
+}
+
 }  // namespace mostaric::ui

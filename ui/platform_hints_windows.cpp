@@ -19,4 +19,12 @@ const char* noDisplayLine()
            "signed-in desktop session.\n";
 }
 
+QString styleName()
+{
+    // Qt 6.4's native Windows style paints boxes and buttons white whatever
+    // the palette, so light text on a dark palette would not read; Fusion
+    // draws with the palette, as the Linux build does.
+    return QStringLiteral("Fusion");
+}
+
 }  // namespace mostaric::ui

@@ -175,7 +175,7 @@ private Q_SLOTS:
         const QIcon icon = mostaric::ui::appIcon();
         QVERIFY(!icon.isNull());
         QVERIFY(icon.availableSizes().contains(QSize(96, 96)));
-        QCOMPARE(icon.pixmap(QSize(96, 96)).size(), QSize(96, 96));
+        QCOMPARE(icon.pixmap(QSize(96, 96), 1.0).size(), QSize(96, 96));
         // Decoded once: later calls hand out the same icon.
         QCOMPARE(mostaric::ui::appIcon().cacheKey(), icon.cacheKey());
     }
@@ -183,7 +183,7 @@ private Q_SLOTS:
     void iconHas16Colours()
     {
         const QImage image = mostaric::ui::appIcon()
-                                 .pixmap(QSize(96, 96))
+                                 .pixmap(QSize(96, 96), 1.0)
                                  .toImage()
                                  .convertToFormat(QImage::Format_ARGB32);
         QSet<QRgb> colours;
@@ -223,8 +223,8 @@ private Q_SLOTS:
         const QIcon icon = mostaric::ui::appIcon();
         QVERIFY(icon.availableSizes().contains(QSize(size, size)));  // drawn, not scaled
         QCOMPARE(icon.actualSize(QSize(size, size)), QSize(size, size));
-        const QImage image = icon.pixmap(QSize(size, size)).toImage();
-        const QImage ours = icon.pixmap(QSize(96, 96)).toImage();
+        const QImage image = icon.pixmap(QSize(size, size), 1.0).toImage();
+        const QImage ours = icon.pixmap(QSize(96, 96), 1.0).toImage();
         const QImage scaled = image.scaled(96, 96, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         int blended = 0, differ = 0;
         for (int y = 0; y < 96; ++y) {
@@ -247,7 +247,7 @@ private Q_SLOTS:
         QVERIFY2(!ico.isNull(), qPrintable(reader.errorString()));
         QCOMPARE(ico.size(), QSize(96, 96));
         const QImage ours = mostaric::ui::appIcon()
-                                .pixmap(QSize(96, 96))
+                                .pixmap(QSize(96, 96), 1.0)
                                 .toImage()
                                 .convertToFormat(QImage::Format_ARGB32);
         const QImage theirs = ico.convertToFormat(QImage::Format_ARGB32);

@@ -593,8 +593,10 @@ private Q_SLOTS:
             for (QWidget* child :
                  window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
                 const int in = qobject_cast<QLabel*>(child) != nullptr ? 0 : 4;  // inside frames
-                const double ratio =
-                    inkContrast(shot.copy(child->geometry().adjusted(in, in, -in, -in)));
+                const QRectF part = child->geometry().adjusted(in, in, -in, -in);
+                const qreal scale = shot.devicePixelRatio();  // 1.5 at 144 dpi
+                const double ratio = inkContrast(
+                    shot.copy(QRectF(part.topLeft() * scale, part.size() * scale).toRect()));
                 QVERIFY2(child->isHidden() || ratio >= 3.0, qPrintable(child->objectName()));
             }
         }
