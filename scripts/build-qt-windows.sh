@@ -66,7 +66,7 @@ if [ -f "$prefix/.complete" ]; then
   exit 0
 fi
 
-step "building static Qt ${qt_version} for x86_64-w64-mingw32 into $prefix (about 60 minutes on two cores, once per machine)"
+step "building static Qt ${qt_version} for x86_64-w64-mingw32 into $prefix (about 20 minutes on two cores, once per machine)"
 work="$cache_root/work-$key"
 rm -rf "$prefix"
 # An interrupted run left a configured tree with the same key: go on compiling
