@@ -44,6 +44,8 @@ mostaric_test_windows() {
     WINEPREFIX=$wine_root/comma ctest --preset windows -E '_windows_platform$|^program_smoke' || status=1
     echo "The windows platform at 144 dpi"
     WINEPREFIX=$wine_root/dpi144 ctest --preset windows -R '_windows_platform$|^program_smoke' || status=1
+    WINEPREFIX=$MOSTARIC_WINE_TEMPLATE_PREFIX bench/run_windows_startup_benchmark.sh build-windows ||
+      status=1
   fi
   for prefix in "$wine_root"/*; do WINEPREFIX=$prefix wineserver -k 2>/dev/null; done
   kill "$xvfb_pid" 2>/dev/null
