@@ -10,7 +10,7 @@
 
 MOSTARIC_WINDOWS_TEST_PACKAGES=(
   g++-mingw-w64-x86-64-posix ninja-build dpkg-dev
-  wine wine64 xvfb xauth x11-utils imagemagick
+  wine wine64 xvfb xauth x11-utils xdotool imagemagick
 )
 
 mostaric_test_windows() {
