@@ -55,10 +55,15 @@ mostaric_test_windows() {
 
 # A copy of the Windows 10 prefix with one registry value changed.
 mostaric_wine_variant() {
-  local name=$1 key=$2 value=$3 type=$4 data=$5 prefix
+  local name=$1 key=$2 value=$3 type=$4 data=$5 prefix shown
   prefix=$(dirname "$MOSTARIC_WINE_TEMPLATE_PREFIX")/$name
+  # reg query shows a DWORD in hexadecimal: 144 as 0x90. grep reads to the
+  # end, so that no writer of the pipe dies of SIGPIPE under pipefail.
+  shown=$data
+  [ "$type" = REG_DWORD ] && shown=$(printf '0x%x' "$data")
   cp -a "$MOSTARIC_WINE_TEMPLATE_PREFIX" "$prefix" &&
     WINEPREFIX=$prefix wine reg add "$key" /v "$value" /t "$type" /d "$data" /f > /dev/null 2>&1 &&
     WINEPREFIX=$prefix wineserver -w &&
-    WINEPREFIX=$prefix wine reg query "$key" /v "$value" 2>/dev/null | grep -q "$data"
+    WINEPREFIX=$prefix wine reg query "$key" /v "$value" 2>/dev/null | tr -d '\r' |
+    grep "$type *$shown\$" > /dev/null || { echo "Could not set $value to $data in the $name prefix" >&2; return 1; }
 }
