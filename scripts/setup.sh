@@ -81,3 +81,11 @@ mostaric_configure() {
 mostaric_build() {
   cmake --build --preset "$1" --parallel "$(nproc)"
 }
+
+# What the Windows installer, zip and their tests need beyond the Windows
+# build: NSIS, the signing tool, OpenSSL for the test's throwaway
+# certificate, and the X tools that find, close and picture windows.
+MOSTARIC_WINDOWS_PACKAGE_TOOLS=(
+  nsis osslsigncode openssl
+  x11-utils xdotool imagemagick
+)
