@@ -86,6 +86,6 @@ mostaric_build() {
 # build: NSIS, the signing tool, OpenSSL for the test's throwaway
 # certificate, and the X tools that find, close and picture windows.
 MOSTARIC_WINDOWS_PACKAGE_TOOLS=(
-  nsis osslsigncode openssl
+  nsis osslsigncode openssl unzip
   x11-utils xdotool imagemagick
 )

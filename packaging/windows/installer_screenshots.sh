@@ -52,7 +52,7 @@ wait
 install_dir=$(wine reg query "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$MOSTARIC_APP_ID" \
   /v InstallLocation | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
 wine "$install_dir\\uninstall.exe" > /dev/null 2>&1 &
-id=$(wait_window "$MOSTARIC_DISPLAY_NAME 卸载")
+id=$(wait_window "$MOSTARIC_DISPLAY_NAME 卸载 ?")
 shoot_and_go_on "$id" uninstaller-1-confirm
 sleep 3
 shoot_and_go_on "$id" uninstaller-2-done
