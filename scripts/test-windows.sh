@@ -11,6 +11,7 @@
 MOSTARIC_WINDOWS_TEST_PACKAGES=(
   g++-mingw-w64-x86-64-posix ninja-build dpkg-dev
   wine wine64 xvfb xauth x11-utils xdotool imagemagick
+  "${MOSTARIC_WINDOWS_PACKAGE_TOOLS[@]}"
 )
 
 mostaric_test_windows() {
@@ -41,7 +42,9 @@ mostaric_test_windows() {
   if [ "$status" -eq 0 ]; then
     WINEPREFIX=$MOSTARIC_WINE_TEMPLATE_PREFIX ctest --preset windows || status=1
     echo "Again with a comma as the decimal symbol"
-    WINEPREFIX=$wine_root/comma ctest --preset windows -E '_windows_platform$|^program_smoke' || status=1
+    # The installer and the zip read no regional setting: they run once.
+    WINEPREFIX=$wine_root/comma ctest --preset windows -E '_windows_platform$|^program_smoke' \
+      -LE windows_package || status=1
     echo "The windows platform at 144 dpi"
     WINEPREFIX=$wine_root/dpi144 ctest --preset windows -R '_windows_platform$|^program_smoke' || status=1
     WINEPREFIX=$MOSTARIC_WINE_TEMPLATE_PREFIX bench/run_windows_startup_benchmark.sh build-windows ||
