@@ -40,12 +40,11 @@ shoot_and_go_on() {
 wine "$setup" > /dev/null 2>&1 &
 id=$(wait_window "$MOSTARIC_DISPLAY_NAME 安装")
 for page in 1-welcome 2-licence 3-folder; do shoot_and_go_on "$id" "installer-$page"; done
-sleep 3
-shoot_and_go_on "$id" installer-4-progress
-# The finish page's box starts the program; it is unticked first.
-sleep 1.5
-import -window "$id" "$shots/installer-5-finish.png"
-echo "$shots/installer-5-finish.png"
+# The progress page goes on to the finish page by itself. Its box would
+# start the program; it is unticked first.
+sleep 4
+import -window "$id" "$shots/installer-4-finish.png"
+echo "$shots/installer-4-finish.png"
 xdotool key --window "$id" space Return
 wait
 
