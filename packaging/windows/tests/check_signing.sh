@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Signing: builds the package again with a certificate made on the spot and
-# verifies the signatures of the program file and the installer; the build
-# without a certificate says that it is unsigned and signs nothing.
-# Usage: check_signing.sh <package-settings.sh> <program file> <work dir> <openssl>
+# Signing: builds the package again with a certificate made on the spot,
+# time-stamped by a local time-stamp server with a certificate of its own,
+# and verifies the signatures and time stamps of the program file and the
+# installer; the build without a certificate says that it is unsigned and
+# signs nothing.
+# Usage: check_signing.sh <package-settings.sh> <program file> <work dir> <openssl> <python3>
 set -euo pipefail
-settings=$1 program=$2 work=$3 openssl=$4
+settings=$1 program=$2 work=$3 openssl=$4 python=$5
 here=$(cd "$(dirname "$0")/.." && pwd)
 # shellcheck source=/dev/null
 source "$settings"
@@ -18,14 +20,42 @@ mkdir -p "$work"
 
 "$openssl" req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Mostaric test signer" \
   -addext extendedKeyUsage=codeSigning -keyout "$work/key.pem" -out "$work/cert.pem" 2> /dev/null
-MOSTARIC_SIGN_CERT=$work/cert.pem MOSTARIC_SIGN_KEY=$work/key.pem \
+"$openssl" req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Mostaric test time stamps" \
+  -addext extendedKeyUsage=critical,timeStamping -keyout "$work/tsa-key.pem" -out "$work/tsa-cert.pem" 2> /dev/null
+echo 01 > "$work/tsa-serial"
+cat > "$work/tsa.cnf" <<CONFIG
+[ tsa ]
+default_tsa = test_tsa
+[ test_tsa ]
+serial = $work/tsa-serial
+signer_digest = sha256
+default_policy = 1.2.3.4.1
+digests = sha256, sha384, sha512
+accuracy = secs:1
+ess_cert_id_alg = sha256
+CONFIG
+"$python" "$(dirname "$0")/time_stamp_server.py" "$openssl" "$work/tsa.cnf" \
+  "$work/tsa-cert.pem" "$work/tsa-key.pem" "$work/tsa-port" &
+server=$!
+trap 'kill "$server" 2> /dev/null || true' EXIT
+for _ in $(seq 50); do [ -s "$work/tsa-port" ] && break; sleep 0.1; done
+[ -s "$work/tsa-port" ] || fail "the time-stamp server did not start"
+url=http://127.0.0.1:$(cat "$work/tsa-port")/
+
+# The proxy variables of the environment would send the request elsewhere.
+env -u http_proxy -u HTTP_PROXY MOSTARIC_SIGN_CERT="$work/cert.pem" MOSTARIC_SIGN_KEY="$work/key.pem" \
+  MOSTARIC_SIGN_TIMESTAMP_URL="$url" \
   bash "$here/make_package.sh" "$settings" "$program" "$work/signed" | tee "$work/signed.log"
 for file in "$work/signed/payload/$MOSTARIC_WINDOWS_EXE" "$work/signed/$MOSTARIC_SETUP_NAME"; do
-  "$MOSTARIC_OSSLSIGNCODE" verify -CAfile "$work/cert.pem" -in "$file" | tee "$work/verify.log"
-  grep -q 'Signature verification: ok' "$work/verify.log" || fail "$file: signature not verified"
-  grep -q 'Mostaric test signer' "$work/verify.log" || fail "$file: not signed by the test certificate"
+  "$MOSTARIC_OSSLSIGNCODE" verify -CAfile "$work/cert.pem" -TSA-CAfile "$work/tsa-cert.pem" -in "$file" |
+    tee "$work/verify.log"
+  grep -q '^Signature verification: ok' "$work/verify.log" || fail "$file: signature not verified"
+  grep -q 'Subject: /CN=Mostaric test signer' "$work/verify.log" || fail "$file: not signed by the test certificate"
+  grep -q '^Timestamp Server Signature verification: ok' "$work/verify.log" || fail "$file: time stamp not verified"
+  grep -q 'Subject: /CN=Mostaric test time stamps' "$work/verify.log" || fail "$file: not time-stamped by the test server"
 done
-[ "$(grep -c '^Signed: ' "$work/signed.log")" -eq 3 ] || fail "not program, uninstaller and installer signed"
+[ "$(grep -c "^Signed: .*, time-stamped by $url\$" "$work/signed.log")" -eq 3 ] ||
+  fail "not program, uninstaller and installer signed and time-stamped"
 cmp -s "$work/signed/payload/$MOSTARIC_WINDOWS_EXE" <(unzip -p "$work/signed/$MOSTARIC_ZIP_NAME" "$MOSTARIC_WINDOWS_EXE") ||
   fail "the zip does not hold the signed program file"
 
@@ -35,4 +65,4 @@ env -u MOSTARIC_SIGN_CERT -u MOSTARIC_SIGN_KEY \
 [ "$(grep -c '^Not signed: ' "$work/unsigned.log")" -eq 3 ] || fail "the unsigned build does not say so"
 ! "$MOSTARIC_OSSLSIGNCODE" verify -in "$work/unsigned/$MOSTARIC_SETUP_NAME" > /dev/null 2>&1 ||
   fail "the unsigned installer has a signature"
-echo "ok: signed and verified; unsigned without a certificate"
+echo "ok: signed, time-stamped and verified; unsigned without a certificate"
