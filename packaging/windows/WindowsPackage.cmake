@@ -53,6 +53,7 @@ endif()
 # the program file itself is added at build time. Text files end in .txt so
 # that a double click opens them.
 set(_payload "${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt|LICENSES/GPL-3.0-or-later.txt")
+list(APPEND _payload "${PROJECT_SOURCE_DIR}/packaging/windows/qt-notice.txt|LICENSES/Qt/NOTICE.txt")
 foreach(_file IN LISTS _qt_licences)
   get_filename_component(_name "${_file}" NAME)
   if(NOT _name MATCHES "\\.txt$")
