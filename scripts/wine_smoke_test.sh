@@ -16,7 +16,7 @@ wine "$exe" &
 pid=$!
 shown=no
 for _ in $(seq 120); do
-  if xwininfo -root -tree | grep -q '"欢迎使用": ("mostaric.exe"'; then shown=yes; break; fi
+  if xwininfo -root -tree | grep -qiF "\"欢迎使用\": (\"$(basename "$exe")\""; then shown=yes; break; fi
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.5
 done

@@ -7,15 +7,11 @@
 # that the prefix is as before.
 # Usage: check_install.sh <package-settings.sh> <package dir> <wine>
 set -euo pipefail
-settings=$1 out=$2
-here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=/dev/null
-source "$settings"
+out=$2
 # shellcheck source=wine_env.sh
-source "$here/wine_env.sh"
-setup=$out/$MOSTARIC_SETUP_NAME
-[ -f "$setup" ] || fail "no installer $setup (build the target windows_package)"
-mostaric_wine_prefix "$3"
+source "$(dirname "$0")/wine_env.sh"
+mostaric_package_test "$1" "$out" MOSTARIC_SETUP_NAME "$3"
+setup=$PACKAGE_FILE
 
 key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$MOSTARIC_APP_ID"
 local_app_data=$(unix_path "$("$WINE" cmd /c echo %LOCALAPPDATA% | tr -d '\r')")

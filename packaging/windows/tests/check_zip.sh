@@ -6,15 +6,11 @@
 # starts from a folder whose name has Chinese characters and a blank.
 # Usage: check_zip.sh <package-settings.sh> <package dir> <wine>
 set -euo pipefail
-settings=$1 out=$2
-here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=/dev/null
-source "$settings"
+out=$2
 # shellcheck source=wine_env.sh
-source "$here/wine_env.sh"
-zip=$out/$MOSTARIC_ZIP_NAME
-[ -f "$zip" ] || fail "no zip $zip (build the target windows_package)"
-mostaric_wine_prefix "$3"
+source "$(dirname "$0")/wine_env.sh"
+mostaric_package_test "$1" "$out" MOSTARIC_ZIP_NAME "$3"
+zip=$PACKAGE_FILE
 
 folder="$(unix_path 'C:\users\Public')/葡萄酒 计算器"
 mkdir -p "$folder"

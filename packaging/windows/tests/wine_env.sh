@@ -6,6 +6,19 @@
 # a tool is missing.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+MOSTARIC_SMOKE_TEST=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../../scripts" && pwd)/wine_smoke_test.sh
+
+# What the install and zip checks start from: the package settings ($1), the
+# package file named by the settings variable $3 in the package dir ($2),
+# which must have been built, as PACKAGE_FILE, and a fresh prefix for the
+# wine program $4.
+mostaric_package_test() {
+  # shellcheck source=/dev/null
+  source "$1"
+  PACKAGE_FILE=$2/${!3}
+  [ -f "$PACKAGE_FILE" ] || fail "no $PACKAGE_FILE (build the target windows_package)"
+  mostaric_wine_prefix "$4"
+}
 
 mostaric_wine_prefix() {
   local wine=$1 tool
@@ -39,31 +52,9 @@ reg_value() {
   sed -n "s/^\"$2\"=//p" <<< "$1" | sed 's/^"\(.*\)"$/\1/; s/\\"/"/g; s/\\\\/\\/g'
 }
 
-# Starts a program file, waits up to 60 s for its main window, the one titled
-# "欢迎使用", then closes it as a user would and waits for it to end.
+# Starts a program file from its own folder as the program's smoke test
+# does: its window "欢迎使用" must show and "退  出" end it with status 0.
 start_and_close() {
-  local exe=$1 found= i
-  (cd "$(dirname "$exe")" && "$WINE" "$exe" > "$WORK/run.log" 2>&1) &
-  local pid=$!
-  for i in $(seq 120); do
-    if xwininfo -root -tree | grep -q '"欢迎使用": '; then found=1; break; fi
-    kill -0 "$pid" 2> /dev/null || break
-    sleep 0.5
-  done
-  [ -n "$found" ] || { cat "$WORK/run.log" >&2; fail "$exe showed no window titled 欢迎使用"; }
-  echo "ok: $(basename "$exe") shows its window 欢迎使用"
-  # taskkill without /F asks the windows to close (WM_CLOSE), as the close
-  # box does. Under Wine the program reads that message only once some input
-  # wakes it, hence the pointer moving over the window; and a request made
-  # while it is still starting up may go unseen, hence the repeats.
-  for i in $(seq 60); do
-    kill -0 "$pid" 2> /dev/null || break
-    if [ $((i % 10)) -eq 1 ]; then
-      "$WINE" taskkill /IM "$(basename "$exe")" > /dev/null 2>&1 || true
-    fi
-    xdotool search --name '^欢迎使用$' mousemove --window %1 $((10 + i % 2)) 10 > /dev/null 2>&1 || true
-    sleep 0.5
-  done
-  ! kill -0 "$pid" 2> /dev/null || fail "$exe did not end when its window was closed"
-  wait "$pid" || true
+  (cd "$(dirname "$1")" && bash "$MOSTARIC_SMOKE_TEST" "$1" "$WORK/shown.png") ||
+    fail "$1 did not show 欢迎使用 and end with status 0"
 }
