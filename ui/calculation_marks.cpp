@@ -9,11 +9,11 @@
 namespace mostaric::ui {
 
 MarkPlan planMarks(std::span<const Field> results, const FieldUpdate& update,
-                   const CalculatorFields& after)
+                   const CalculatorFields& after, const NoteCaption& captionOf)
 {
     MarkPlan plan;
     for (const CalculationNotice& notice : update.notices) {
-        const QString message = noticeNote(notice);
+        const QString message = noticeNote(notice, captionOf);
         for (const Field result : notice.results)
             plan.marks.push_back({result, MarkKind::Notice, message});
         if (plan.note.isEmpty() && !notice.results.empty()) {
@@ -26,8 +26,9 @@ MarkPlan planMarks(std::span<const Field> results, const FieldUpdate& update,
 
     const CalculationFailure& failure = *update.failure;
     const QString message = failure.kind == CalculationFailure::Kind::Unreadable
-        ? unreadableNote(failure.field, QString::fromStdString(after.text(failure.field)))
-        : notFiniteNote(failure.field);
+        ? unreadableNote(captionOf(failure.field),
+                         QString::fromStdString(after.text(failure.field)))
+        : notFiniteNote(captionOf(failure.field));
     plan.marks.push_back({failure.field, MarkKind::Failure, message});
     plan.note = message;
     plan.anchor = failure.field;

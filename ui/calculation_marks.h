@@ -13,6 +13,7 @@
 #include "core/field_update.h"
 #include "core/fields.h"
 #include "ui/field_marks.h"
+#include "ui/note_texts.h"
 
 namespace mostaric::ui {
 
@@ -37,6 +38,6 @@ struct MarkPlan {
 //  - each notice marks its results with a notice mark.
 // The note is the failure's, or else the first notice's.
 MarkPlan planMarks(std::span<const Field> results, const FieldUpdate& update,
-                   const CalculatorFields& after);
+                   const CalculatorFields& after, const NoteCaption& captionOf);
 
 }  // namespace mostaric::ui

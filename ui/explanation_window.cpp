@@ -10,33 +10,28 @@
 #include <QShowEvent>
 
 #include "ui/app_icon.h"
-#include "ui/control_builder.h"
-#include "ui/explanation_texts.h"
 #include "ui/fonts.h"
 #include "ui/text_fit.h"
 #include "ui/window_frame.h"
+#include "ui_explanation_window.h"
 
 namespace mostaric::ui {
 
-ExplanationWindow::ExplanationWindow(QWidget* parent) : QWidget(parent)
+ExplanationWindow::ExplanationWindow(QWidget* parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::ExplanationWindow>())
 {
-    setUpFixedWindow(*this, WindowRole::Page, QStringLiteral("explain"), QStringLiteral("说明"),
-                     6930, 7710);
+    setUpFixedWindow(*this, WindowRole::Page);
     setWindowIcon(appIcon());
+    // Before the controls exist, which inherit it: a form holds whole points only.
     setFont(songTiFont(10.5));
-
-    for (const BuiltControl& control : buildControls(*this, explanationControls())) {
-        if (control.button == nullptr)
-            continue;
-        // The only control that takes the focus: Enter and Space press it.
-        m_goback = control.button;
-        m_goback->setDefault(true);
-        m_goback->setFocusPolicy(Qt::StrongFocus);
-        connect(m_goback, &QPushButton::clicked, this, &ExplanationWindow::backRequested);
-    }
-    setFocusProxy(m_goback);
+    m_ui->setupUi(this);
+    // The only control that takes the focus: Enter and Space press it.
+    connect(m_ui->goback, &QPushButton::clicked, this, &ExplanationWindow::backRequested);
+    setFocusProxy(m_ui->goback);
     fitTextsToBoxes(*this);
 }
+
+ExplanationWindow::~ExplanationWindow() = default;
 
 void ExplanationWindow::showEvent(QShowEvent* event)
 {
@@ -46,7 +41,7 @@ void ExplanationWindow::showEvent(QShowEvent* event)
             m_placed = true;
             centreOnScreen(*this);
         }
-        m_goback->setFocus(Qt::OtherFocusReason);
+        m_ui->goback->setFocus(Qt::OtherFocusReason);
         // Tool windows are shown without being activated on some platforms
         // (Windows); the window was opened by the user, so it takes the
         // keyboard once it is on screen, and Enter or Space press `goback`.
@@ -78,7 +73,7 @@ void ExplanationWindow::keyPressEvent(QKeyEvent* event)
     // well, as it closes any dialog-like page.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
         || event->key() == Qt::Key_Escape) {
-        m_goback->click();
+        m_ui->goback->click();
         return;
     }
     QWidget::keyPressEvent(event);

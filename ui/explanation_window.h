@@ -6,14 +6,19 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QCloseEvent;
 class QKeyEvent;
-class QPushButton;
 class QShowEvent;
 
 namespace mostaric::ui {
 
-// The explanation window `explain`: a fixed page of definitions,
+namespace Ui {
+class ExplanationWindow;
+}
+
+// The explanation window `explain`, laid out by explanation_window.ui: a fixed page of definitions,
 // formulas, the gravity temperature and the juice yields, with one button,
 // `goback` ("返  回"). It is a top-level window even when given a parent, is
 // not listed in the taskbar, and is centred on its screen the first time it
@@ -29,6 +34,7 @@ class ExplanationWindow : public QWidget {
 
 public:
     explicit ExplanationWindow(QWidget* parent = nullptr);
+    ~ExplanationWindow() override;
 
 Q_SIGNALS:
     void backRequested();
@@ -39,7 +45,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QPushButton* m_goback = nullptr;
+    std::unique_ptr<Ui::ExplanationWindow> m_ui;
     bool m_placed = false;
 };
 

@@ -7,13 +7,15 @@
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolTip>
 
 #include <algorithm>
 #include <span>
-#include <utility>
+#include <tuple>
 
 #include "core/calculations.h"
 #include "core/gravity_table.h"
@@ -22,17 +24,15 @@
 #include "ui/browser_launcher.h"
 #include "ui/calculation_marks.h"
 #include "ui/colours.h"
-#include "ui/control_builder.h"
-#include "ui/main_window_layout.h"
+#include "ui/fonts.h"
 #include "ui/note_texts.h"
 #include "ui/number_input.h"
 #include "ui/text_fit.h"
 #include "ui/window_frame.h"
+#include "ui_main_window.h"
 
 namespace mostaric::ui {
 namespace {
-
-const QString kWeightTip = QStringLiteral("去梗后，含有皮、核的葡萄汁。");
 
 int findExactly(const QComboBox& list, const QString& text)
 {
@@ -42,15 +42,33 @@ int findExactly(const QComboBox& list, const QString& text)
 // The owner of a calculation's marks: the number of the operation that runs it.
 constexpr int ownerOf(Calculation calculation) { return static_cast<int>(calculation); }
 
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The same Chinese copy menu as the inputs have.
+void giveCopyMenu(QLineEdit* box)
+{
+    QObject::connect(box, &QWidget::customContextMenuRequested, box, [box](const QPoint& at) {
+        QMenu* menu = createEditMenu(*box, [] {});
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(box->mapToGlobal(at));
+    });
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent), m_marks(*this, [this](Field field) { return fieldWidget(field); })
+    : QWidget(parent),
+      m_ui(std::make_unique<Ui::MainWindow>()),
+      m_marks(*this, [this](Field field) { return fieldWidget(field); })
 {
-    setUpFixedWindow(*this, WindowRole::Main, QStringLiteral("count1"), QStringLiteral("欢迎使用"),
-                     kMainWindowWidthTwips, kMainWindowHeightTwips);
-    for (const BuiltControl& control : buildControls(*this, mainWindowControls()))
-        keepControl(control);
+    setUpFixedWindow(*this, WindowRole::Main);
+    // Before the controls exist, which inherit it: a form holds whole points only.
+    setFont(songTiFont(10.5));
+    m_ui->setupUi(this);
+    pairFieldsWithLabels();
     describeFields();
     loadStartState();
     bindEvents();
@@ -60,57 +78,58 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::keepControl(const BuiltControl& control)
+void MainWindow::pairFieldsWithLabels()
 {
-    const ControlRow& row = *control.row;
-    if (row.tab == 0)
-        m_firstControl = control.widget;
-    if (row.field && (control.list != nullptr || control.box != nullptr)) {
-        const std::size_t index = indexOf(*row.field);
-        m_fieldWidgets[index] = control.widget;
-        m_lists[index] = control.list;
-        m_boxes[index] = control.box;
-        return;
-    }
-    if (control.button == nullptr)
-        return;
-    static constexpr std::pair<std::string_view, QPushButton * MainWindow::*> kButtons[] = {
-        {"jisuan", &MainWindow::m_sugarButton},   {"jialiu", &MainWindow::m_sulfiteButton},
-        {"jiaomu", &MainWindow::m_yeastButton},   {"explain_c", &MainWindow::m_explainButton},
-        {"Command1", &MainWindow::m_forumButton}, {"exit", &MainWindow::m_exitButton},
+    const Ui::MainWindow& ui = *m_ui;
+    // clang-format off
+    const std::tuple<Field, QWidget*, QLabel*, QLabel*> controls[] = {
+        {Field::pinzhong, ui.pinzhong, ui.Label25, nullptr},
+        {Field::weit, ui.weit, ui.Label4, ui.Label5},
+        {Field::bizhong, ui.bizhong, ui.Label3, nullptr},
+        {Field::xiguan, ui.xiguan, ui.Label6, ui.Label7},
+        {Field::tangdu, ui.tangdu, ui.Label1, ui.Label27},
+        {Field::T1, ui.T1, ui.label26, ui.Label2},
+        {Field::Tt2, ui.Tt2, ui.Label8, ui.Label9},
+        {Field::Tt1, ui.Tt1, ui.Label11, ui.Label10},
+        {Field::jiutiji, ui.jiutiji, ui.Label28, ui.Label29},
+        {Field::s1, ui.s1, ui.Label12, ui.Label13},
+        {Field::s2, ui.s2, ui.Label14, ui.Label15},
+        {Field::s3, ui.s3, ui.Label23, ui.Label24},
+        {Field::jiaomu1, ui.jiaomu1, ui.Label16, ui.Label17},
+        {Field::jiaomu2, ui.jiaomu2, ui.Label18, ui.Label19},
+        {Field::sd, ui.sd, nullptr, nullptr},
     };
-    for (const auto& [name, member] : kButtons) {
-        if (row.name == name)
-            this->*member = control.button;
+    // clang-format on
+    for (const auto& [field, widget, caption, unit] : controls) {
+        m_fields[indexOf(field)] = {widget, qobject_cast<QComboBox*>(widget),
+                                    qobject_cast<QLineEdit*>(widget), caption, unit};
     }
 }
 
-// Accessible names from the captions, and our own texts.
+// Accessible names from the captions, and the texts the build decides.
 void MainWindow::describeFields()
 {
     for (const FieldInfo& info : kFields) {
         if (info.kind == FieldKind::Hidden)
             continue;
         fieldWidget(info.field)->setAccessibleName(captionWithUnit(info.field));
+        if (info.kind == FieldKind::Result)
+            giveCopyMenu(m_fields[indexOf(info.field)].box);
     }
 
-    m_forumButton->setText(toQString(kWelcomeLine) + forumAddress());
-    m_forumButton->setAccessibleName(m_forumButton->text());
-    m_forumButton->setStyleSheet(
-        pinnedButtonStyleSheet(m_forumButton->objectName(), linkButtonColours()));
-
-    QWidget* weight = fieldWidget(Field::weit);
-    weight->setToolTip(kWeightTip);
-    weight->setAccessibleDescription(kWeightTip);
+    QPushButton* forum = m_ui->Command1;
+    forum->setText(forum->text() + forumAddress());
+    forum->setAccessibleName(forum->text());
+    forum->setStyleSheet(pinnedButtonStyleSheet(forum->objectName(), linkButtonColours()));
 }
 
 void MainWindow::loadStartState()
 {
     const CalculatorFields start = startUpFields();
     for (const FieldInfo& info : kFields) {
-        if (QComboBox* list = m_lists[indexOf(info.field)]) {
+        if (QComboBox* list = m_fields[indexOf(info.field)].list) {
             for (const std::string_view entry : listEntries(info.field))
-                list->addItem(toQString(entry));
+                list->addItem(fromUtf8(entry));
             list->setCurrentIndex(
                 findExactly(*list, QString::fromStdString(start.text(info.field))));
         } else {
@@ -121,62 +140,78 @@ void MainWindow::loadStartState()
 
 void MainWindow::bindEvents()
 {
+    const Ui::MainWindow& ui = *m_ui;
     // Choices: only the user's (activated), never a programmatic change.
     // Choosing a customary sugar amount triggers nothing.
-    connect(m_lists[indexOf(Field::bizhong)], &QComboBox::activated, this,
+    connect(ui.bizhong, &QComboBox::activated, this,
             [this] { run(Operation::Gravity, chooseGravity(fields().text(Field::bizhong))); });
-    connect(m_lists[indexOf(Field::pinzhong)], &QComboBox::activated, this,
+    connect(ui.pinzhong, &QComboBox::activated, this,
             [this] { run(Operation::Variety, chooseVariety(fields().text(Field::pinzhong))); });
 
-    connect(m_sugarButton, &QPushButton::clicked, this,
+    connect(ui.jisuan, &QPushButton::clicked, this,
             [this] { run(Operation::Sugar, calculateSugar(fields())); });
-    connect(m_sulfiteButton, &QPushButton::clicked, this,
+    connect(ui.jialiu, &QPushButton::clicked, this,
             [this] { run(Operation::Sulfite, calculateSulfite(fields())); });
-    connect(m_yeastButton, &QPushButton::clicked, this,
+    connect(ui.jiaomu, &QPushButton::clicked, this,
             [this] { run(Operation::Yeast, calculateYeast(fields())); });
 
-    connect(m_explainButton, &QPushButton::clicked, this, &MainWindow::explanationRequested);
-    connect(m_forumButton, &QPushButton::clicked, this, &MainWindow::webLinkRequested);
-    connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitRequested);
+    connect(ui.explain_c, &QPushButton::clicked, this, &MainWindow::explanationRequested);
+    connect(ui.Command1, &QPushButton::clicked, this, &MainWindow::webLinkRequested);
+    connect(ui.exit, &QPushButton::clicked, this, &MainWindow::exitRequested);
 
     // The user's edit of a marked input takes its mark away, and the results
     // computed from the old text are no longer stale but simply old.
     for (const FieldInfo& info : kFields) {
-        if (info.kind != FieldKind::Input)
+        auto* input = qobject_cast<NumberInput*>(fieldWidget(info.field));
+        if (input == nullptr)
             continue;
-        QLineEdit* box = m_boxes[indexOf(info.field)];
-        connect(box, &QLineEdit::textEdited, this, [this, field = info.field] {
+        connect(input, &QLineEdit::textEdited, this, [this, field = info.field] {
             clearMark(field);
             clearStaleResultsReading(field);
         });
-        if (auto* number = qobject_cast<NumberInput*>(box)) {
-            connect(number, &NumberInput::pasteRefused, this, [this, number](const QString& text) {
-                showNote(number, pasteRefusedNote(text));
-            });
-        }
+        connect(input, &NumberInput::pasteRefused, this,
+                [this, input](const QString& text) { showNote(input, pasteRefusedNote(text)); });
     }
-    connect(m_lists[indexOf(Field::xiguan)], &QComboBox::activated, this,
+    connect(ui.xiguan, &QComboBox::activated, this,
             [this] { clearStaleResultsReading(Field::xiguan); });
 }
 
-QWidget* MainWindow::fieldWidget(Field field) const { return m_fieldWidgets[indexOf(field)]; }
+QWidget* MainWindow::fieldWidget(Field field) const { return m_fields[indexOf(field)].widget; }
 
-void MainWindow::focusFirstControl()
+QPushButton* MainWindow::forumButton() const { return m_ui->Command1; }
+
+void MainWindow::focusFirstControl() { m_ui->s3->setFocus(Qt::OtherFocusReason); }
+
+// "葡萄浆重量 Kg": what screen readers announce the field by.
+QString MainWindow::captionWithUnit(Field field) const
 {
-    if (m_firstControl != nullptr)
-        m_firstControl->setFocus(Qt::OtherFocusReason);
+    const FieldControls& controls = m_fields[indexOf(field)];
+    if (controls.unit == nullptr)
+        return controls.caption->text();
+    return controls.caption->text() + QLatin1Char(' ') + controls.unit->text();
+}
+
+// A result by its caption and its unit ("您需要加入" stands thrice), an input
+// or a list by its caption, the hidden juice yield by the list that sets it.
+QString MainWindow::noteCaption(Field field) const
+{
+    if (field == Field::sd)
+        return m_fields[indexOf(Field::pinzhong)].caption->text();
+    if (fieldKind(field) == FieldKind::Result)
+        return captionWithUnit(field);
+    return m_fields[indexOf(field)].caption->text();
 }
 
 CalculatorFields MainWindow::fields() const
 {
     CalculatorFields fields;
     for (const FieldInfo& info : kFields) {
-        const std::size_t index = indexOf(info.field);
-        if (const QComboBox* list = m_lists[index])
+        const FieldControls& controls = m_fields[indexOf(info.field)];
+        if (const QComboBox* list = controls.list)
             fields.text(info.field) =
                 list->currentIndex() >= 0 ? list->currentText().toStdString() : std::string();
         else
-            fields.text(info.field) = m_boxes[index]->text().toStdString();
+            fields.text(info.field) = controls.box->text().toStdString();
     }
     return fields;
 }
@@ -205,7 +240,8 @@ void MainWindow::run(Operation operation, const FieldUpdate& update)
     case Operation::Yeast: results = calculationFields(Calculation::Yeast).writes; break;
     }
 
-    const MarkPlan plan = planMarks(results, update, fields());
+    const MarkPlan plan =
+        planMarks(results, update, fields(), [this](Field field) { return noteCaption(field); });
     for (const PlannedMark& mark : plan.marks)
         m_marks.mark(mark.field, mark.kind, static_cast<int>(operation), mark.message);
     hideNoteWhenUnmarked();
@@ -217,15 +253,15 @@ void MainWindow::run(Operation operation, const FieldUpdate& update)
 
 void MainWindow::writeText(Field field, const QString& text)
 {
-    const std::size_t index = indexOf(field);
-    if (QComboBox* list = m_lists[index]) {
+    const FieldControls& controls = m_fields[indexOf(field)];
+    if (QComboBox* list = controls.list) {
         if (list->currentText() != text || list->currentIndex() < 0)
             list->setCurrentIndex(findExactly(*list, text));
-    } else if (m_boxes[index]->text() != text) {
-        m_boxes[index]->setText(text);  // an unchanged text keeps caret and selection
+    } else if (controls.box->text() != text) {
+        controls.box->setText(text);  // an unchanged text keeps caret and selection
         // The caret at the start, as a Windows text box puts it: a text wider
         // than its box shows its leading digits, not its tail.
-        m_boxes[index]->setCursorPosition(0);
+        controls.box->setCursorPosition(0);
     } else {
         return;
     }

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 #include "core/field_update.h"
 #include "core/fields.h"
@@ -16,17 +17,19 @@
 
 class QCloseEvent;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace mostaric::ui {
 
-struct BuiltControl;
+namespace Ui {
+class MainWindow;
+}
 
-// The main window `count1`: every control of its table, in its place, with
-// its font, text and keyboard order. The controls hold the field texts; each
-// event reads them, runs the core's operation and writes back only the texts
-// the operation wrote.
+// The main window `count1`, laid out by main_window.ui. The controls hold the
+// field texts; each event reads them, runs the core's operation and writes
+// back only the texts the operation wrote.
 //
 // Creating the window gives it the core's start-up state before it is first
 // shown. The three buttons of the life cycle ("说  明", Command1, "退  出")
@@ -43,7 +46,7 @@ public:
     // The control of a field; never null.
     QWidget* fieldWidget(Field field) const;
 
-    QPushButton* forumButton() const { return m_forumButton; }
+    QPushButton* forumButton() const;
 
     // Puts the focus on the first control of the keyboard order (s3).
     void focusFirstControl();
@@ -77,26 +80,29 @@ private:
     // from the calculation alone.
     enum class Operation { Sugar, Sulfite, Yeast, Gravity, Variety };
 
-    void keepControl(const BuiltControl& control);
+    // A field's control and the labels that name it on the form.
+    struct FieldControls {
+        QWidget* widget = nullptr;
+        QComboBox* list = nullptr;  // the list fields' only
+        QLineEdit* box = nullptr;   // every other field's
+        QLabel* caption = nullptr;
+        QLabel* unit = nullptr;  // none after a list or the hidden field
+    };
+
+    void pairFieldsWithLabels();
     void describeFields();
     void loadStartState();
     void bindEvents();
+    QString captionWithUnit(Field field) const;
+    QString noteCaption(Field field) const;
     void run(Operation operation, const FieldUpdate& update);
     void writeText(Field field, const QString& text);
     void clearMark(Field field);
     void clearStaleResultsReading(Field input);
     void hideNoteWhenUnmarked();
 
-    std::array<QWidget*, kFieldCount> m_fieldWidgets{};
-    std::array<QComboBox*, kFieldCount> m_lists{};  // the list fields' only
-    std::array<QLineEdit*, kFieldCount> m_boxes{};  // every other field's
-    QPushButton* m_sugarButton = nullptr;
-    QPushButton* m_sulfiteButton = nullptr;
-    QPushButton* m_yeastButton = nullptr;
-    QPushButton* m_explainButton = nullptr;
-    QPushButton* m_forumButton = nullptr;
-    QPushButton* m_exitButton = nullptr;
-    QWidget* m_firstControl = nullptr;
+    std::unique_ptr<Ui::MainWindow> m_ui;
+    std::array<FieldControls, kFieldCount> m_fields{};
     FieldMarks m_marks;
     QString m_lastNote;
 };

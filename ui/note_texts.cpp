@@ -6,8 +6,6 @@
 
 #include <QStringList>
 
-#include "ui/control_builder.h"
-
 namespace mostaric::ui {
 namespace {
 
@@ -34,36 +32,20 @@ QString quotedForNote(const QString& text)
     return text.left(headEnd) + QChar(0x2026) + text.mid(tailStart);
 }
 
-QString captionWithUnit(Field field)
-{
-    const FieldInfo& info = fieldInfo(field);
-    if (info.unit.empty())
-        return toQString(info.caption);
-    return toQString(info.caption) + QLatin1Char(' ') + toQString(info.unit);
-}
-
-QString noteCaption(Field field)
-{
-    if (field == Field::sd)
-        return toQString(fieldInfo(Field::pinzhong).caption);
-    const FieldInfo& info = fieldInfo(field);
-    return info.kind == FieldKind::Result ? captionWithUnit(field) : toQString(info.caption);
-}
-
-QString unreadableNote(Field field, const QString& text)
+QString unreadableNote(const QString& caption, const QString& text)
 {
     if (text.isEmpty())
-        return QStringLiteral("“%1”是空的，不是一个数字，请填写后再计算。").arg(noteCaption(field));
+        return QStringLiteral("“%1”是空的，不是一个数字，请填写后再计算。").arg(caption);
     return QStringLiteral("“%1”不是一个数字：它现在是“%2”，请检查后再计算。")
-        .arg(noteCaption(field), quotedForNote(text));
+        .arg(caption, quotedForNote(text));
 }
 
-QString notFiniteNote(Field field)
+QString notFiniteNote(const QString& caption)
 {
-    return QStringLiteral("无法计算“%1”：结果超出了数值范围。").arg(noteCaption(field));
+    return QStringLiteral("无法计算“%1”：结果超出了数值范围。").arg(caption);
 }
 
-QString noticeNote(const CalculationNotice& notice)
+QString noticeNote(const CalculationNotice& notice, const NoteCaption& captionOf)
 {
     if (notice.kind == CalculationNotice::Kind::TargetBelowMust)
         return QStringLiteral("理想酒精度低于此葡萄浆本身能酿出的酒精度，不需要加糖；"
@@ -72,7 +54,7 @@ QString noticeNote(const CalculationNotice& notice)
     QStringList chosen;
     QStringList typed;
     for (const Field field : notice.causes) {
-        const QString quoted = QStringLiteral("“%1”").arg(noteCaption(field));
+        const QString quoted = QStringLiteral("“%1”").arg(captionOf(field));
         (fieldKind(field) == FieldKind::Input ? typed : chosen) << quoted;
     }
     QStringList steps;

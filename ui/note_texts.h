@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 #include "core/field_update.h"
 #include "core/fields.h"
 
@@ -17,23 +19,17 @@ namespace mostaric::ui {
 // around an ellipsis, so a long text never hides the note.
 QString quotedForNote(const QString& text);
 
-// A field's caption and, where it has one, its unit label after a blank:
-// "葡萄浆重量 Kg". What screen readers announce the field by.
-QString captionWithUnit(Field field);
+// How a note names a field: the caption it is known by on the window.
+using NoteCaption = std::function<QString(Field)>;
 
-// How a note names a field: an input or a list by its caption, a result by
-// its caption and its unit ("您需要加入" stands thrice), the hidden juice
-// yield by the list the user sets it with.
-QString noteCaption(Field field);
+// A calculation could not read the field named `caption`, which holds `text`.
+QString unreadableNote(const QString& caption, const QString& text);
 
-// A calculation could not read `field`, which holds `text`.
-QString unreadableNote(Field field, const QString& text);
-
-// A calculation has no finite value for result `field`.
-QString notFiniteNote(Field field);
+// A calculation has no finite value for the result named `caption`.
+QString notFiniteNote(const QString& caption);
 
 // What the user should know about results written all the same.
-QString noticeNote(const CalculationNotice& notice);
+QString noticeNote(const CalculationNotice& notice, const NoteCaption& captionOf);
 
 // A paste into a number input that was not a number.
 QString pasteRefusedNote(const QString& text);

@@ -8,12 +8,9 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "ui/twips.h"
-
 namespace mostaric::ui {
 
-void setUpFixedWindow(QWidget& window, WindowRole role, const QString& objectName,
-                      const QString& title, int widthTwips, int heightTwips)
+void setUpFixedWindow(QWidget& window, WindowRole role)
 {
     // Qt::Tool keeps a page out of the taskbar: on Windows it becomes a tool
     // window, on X11 a utility window that window managers do not list.
@@ -21,9 +18,6 @@ void setUpFixedWindow(QWidget& window, WindowRole role, const QString& objectNam
     window.setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint);
-    window.setObjectName(objectName);
-    window.setWindowTitle(title);
-    window.setFixedSize(twipsSize(widthTwips, heightTwips));
 }
 
 void centreOnScreen(QWidget& window)

@@ -4,8 +4,6 @@
 
 #pragma once
 
-#include <QString>
-
 class QWidget;
 
 namespace mostaric::ui {
@@ -15,11 +13,9 @@ enum class WindowRole {
     Page,  // a page opened from it: a tool window the taskbar does not list
 };
 
-// Makes `window` a fixed, non-resizable top-level window of the given client
-// size in twips: a title bar with its system menu and close box, no minimise
-// or maximise button.
-void setUpFixedWindow(QWidget& window, WindowRole role, const QString& objectName,
-                      const QString& title, int widthTwips, int heightTwips);
+// Makes `window` a top-level window with a title bar, its system menu and
+// close box, and no minimise or maximise button. Its form fixes its size.
+void setUpFixedWindow(QWidget& window, WindowRole role);
 
 // Places the window, frame included, in the middle of its screen's free area.
 void centreOnScreen(QWidget& window);

@@ -7,7 +7,7 @@
 // 16-colour picture, offered drawn at 16 to 256 pixels too.
 
 #include "ui/app_icon.h"
-#include "ui/explanation_texts.h"
+#include "ui/explanation_window.h"
 #include "ui/fonts.h"
 #include "ui/tests/ui_test_support.h"
 
@@ -20,6 +20,8 @@
 #include <QGlyphRun>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
+#include <QPushButton>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QSet>
@@ -156,10 +158,11 @@ private Q_SLOTS:
             QTest::addRow("%s chinese", kFonts[i].row) << i << QString::fromUtf16(kChinese);
             QTest::addRow("%s latin", kFonts[i].row) << i << QString::fromUtf16(kLatin);
         }
-        for (const auto& control : mostaric::ui::explanationControls()) {
-            QTest::addRow("songTi %s", std::string(control.name).c_str())
-                << 0 << mostaric::ui::displayedText(control);
-        }
+        const mostaric::ui::ExplanationWindow explanation;
+        for (const QLabel* label : explanation.findChildren<QLabel*>())
+            QTest::addRow("songTi %s", qPrintable(label->objectName())) << 0 << label->text();
+        for (const QPushButton* button : explanation.findChildren<QPushButton*>())
+            QTest::addRow("songTi %s", qPrintable(button->objectName())) << 0 << button->text();
     }
 
     void noBoxes()

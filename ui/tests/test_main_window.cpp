@@ -535,6 +535,35 @@ private Q_SLOTS:
         QCOMPARE(iface->text(QAccessible::Name), accessibleName);
     }
 
+    // Each caption and unit label names its field for assistive technology.
+    void labelsNameTheirFields_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("field");
+        const char* const pairs[][2] = {
+            {"Label25", "pinzhong"}, {"Label4", "weit"},     {"Label5", "weit"},
+            {"Label3", "bizhong"},   {"Label6", "xiguan"},   {"Label7", "xiguan"},
+            {"Label1", "tangdu"},    {"Label27", "tangdu"},  {"label26", "T1"},
+            {"Label2", "T1"},        {"Label8", "Tt2"},      {"Label9", "Tt2"},
+            {"Label11", "Tt1"},      {"Label10", "Tt1"},     {"Label28", "jiutiji"},
+            {"Label29", "jiutiji"},  {"Label12", "s1"},      {"Label13", "s1"},
+            {"Label14", "s2"},       {"Label15", "s2"},      {"Label23", "s3"},
+            {"Label24", "s3"},       {"Label16", "jiaomu1"}, {"Label17", "jiaomu1"},
+            {"Label18", "jiaomu2"},  {"Label19", "jiaomu2"}, {"Label20", ""},
+            {"Label21", ""},         {"Label22", ""},
+        };
+        for (const auto& [label, field] : pairs)
+            QTest::newRow(label) << s(label) << s(field);
+    }
+    void labelsNameTheirFields()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, field);
+        auto* widget = control<QLabel>(*m_window, label);
+        QVERIFY(widget != nullptr);
+        QCOMPARE(widget->buddy() != nullptr ? widget->buddy()->objectName() : QString(), field);
+    }
+
     void accessibleWebLinkAndWeightDescription()
     {
         QAccessibleInterface* link = accessible(control(*m_window, QStringLiteral("Command1")));
