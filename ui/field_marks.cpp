@@ -9,7 +9,10 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
+
 #include "ui/colours.h"
+#include "ui/text_conversion.h"
 
 namespace mostaric::ui {
 namespace {
@@ -74,11 +77,44 @@ void drawStale(QWidget& widget)
 
 }  // namespace
 
-FieldMarks::FieldMarks(QWidget& window, std::function<QWidget*(Field)> widgetOf)
-    : m_window(window), m_widgetOf(std::move(widgetOf))
+FieldMarks::FieldMarks(QWidget& window, std::function<QWidget*(Field)> widgetOf,
+                       NoteCaption captionOf)
+    : m_window(window), m_widgetOf(std::move(widgetOf)), m_captionOf(std::move(captionOf))
 { }
 
-void FieldMarks::mark(Field field, MarkKind kind, int owner, const QString& message)
+std::optional<FieldNote> FieldMarks::apply(Operation operation, const FieldUpdate& update,
+                                           const CalculatorFields& after)
+{
+    clearOwnedBy(operation);
+    std::optional<FieldNote> note;
+    for (const CalculationNotice& notice : update.notices) {
+        const QString message = noticeNote(notice, m_captionOf);
+        for (const Field result : notice.results)
+            mark(result, MarkKind::Notice, operation, message);
+        if (!note && !notice.results.empty())
+            note = FieldNote{notice.results.front(), message};
+    }
+    if (!update.failure)
+        return note;
+
+    const CalculationFailure& failure = *update.failure;
+    const QString caption = m_captionOf(failure.field);
+    const QString message = failure.kind == CalculationFailure::Kind::Unreadable
+        ? unreadableNote(caption, toQString(after.text(failure.field)))
+        : notFiniteNote(caption);
+    mark(failure.field, MarkKind::Failure, operation, message);
+    for (const CalculationFields& calculation : kCalculationFields) {
+        if (operationOf(calculation.calculation) != operation)
+            continue;
+        for (const Field result : calculation.writes) {
+            if (result != failure.field && !update.wrote(result) && !after.text(result).empty())
+                mark(result, MarkKind::Stale, operation, staleNote());
+        }
+    }
+    return FieldNote{failure.field, message};
+}
+
+void FieldMarks::mark(Field field, MarkKind kind, Operation owner, const QString& message)
 {
     clear(field);
     QWidget* widget = m_widgetOf(field);
@@ -122,21 +158,21 @@ void FieldMarks::clear(Field field)
     m_marks.erase(found);
 }
 
-void FieldMarks::clearOwnedBy(int owner)
+void FieldMarks::clearOwnedBy(Operation owner, std::optional<MarkKind> kind)
 {
     for (const FieldInfo& info : kFields) {
         const auto found = m_marks.find(info.field);
-        if (found != m_marks.end() && found->second.owner == owner)
+        if (found != m_marks.end() && found->second.owner == owner
+            && (!kind || found->second.kind == *kind))
             clear(info.field);
     }
 }
 
-void FieldMarks::clearOwnedBy(int owner, MarkKind kind)
+void FieldMarks::clearStaleReading(Field input)
 {
-    for (const FieldInfo& info : kFields) {
-        const auto found = m_marks.find(info.field);
-        if (found != m_marks.end() && found->second.owner == owner && found->second.kind == kind)
-            clear(info.field);
+    for (const CalculationFields& calculation : kCalculationFields) {
+        if (std::ranges::find(calculation.reads, input) != calculation.reads.end())
+            clearOwnedBy(operationOf(calculation.calculation), MarkKind::Stale);
     }
 }
 

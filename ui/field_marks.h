@@ -11,8 +11,12 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
+#include "core/calculations.h"
+#include "core/field_update.h"
 #include "core/fields.h"
+#include "ui/note_texts.h"
 
 class QFrame;
 class QWidget;
@@ -25,6 +29,26 @@ enum class MarkKind {
     Stale,    // a result that still holds an earlier batch's number: greyed text
 };
 
+// What the user did: one of the three calculations, or a choice that fills in
+// other fields. A mark belongs to the operation that set it.
+enum class Operation { Sugar, Sulfite, Yeast, Gravity, Variety };
+
+constexpr Operation operationOf(Calculation calculation)
+{
+    switch (calculation) {
+    case Calculation::Sugar: return Operation::Sugar;
+    case Calculation::Sulfite: return Operation::Sulfite;
+    case Calculation::Yeast: break;
+    }
+    return Operation::Yeast;
+}
+
+// A note to show beside a field.
+struct FieldNote {
+    Field anchor;
+    QString text;
+};
+
 // Marks on the fields of a window, one per field at a time, each with the
 // reason in the field's tool tip. Failure and notice marks lay a thin frame
 // over the field; a stale mark draws the field's text greyed and says so in
@@ -33,23 +57,33 @@ enum class MarkKind {
 // gives the field back its tool tip, description and colours.
 class FieldMarks {
 public:
-    // `widgetOf` gives a field's control; `window` holds the frames.
-    FieldMarks(QWidget& window, std::function<QWidget*(Field)> widgetOf);
+    // `widgetOf` gives a field's control, `captionOf` its name in a note;
+    // `window` holds the frames.
+    FieldMarks(QWidget& window, std::function<QWidget*(Field)> widgetOf, NoteCaption captionOf);
 
-    void mark(Field field, MarkKind kind, int owner, const QString& message);
+    // Takes the earlier marks of `operation` away, which has run again, and
+    // sets the ones `update` calls for, given the fields as they stand after
+    // it (`after`):
+    //  - the field a failure names gets a failure mark, its text quoted;
+    //  - a failed calculation's results that it did not write and that still
+    //    hold an earlier text are stale;
+    //  - each notice marks its results with a notice mark.
+    // Returns the note to show: the failure's, or else the first notice's.
+    std::optional<FieldNote> apply(Operation operation, const FieldUpdate& update,
+                                   const CalculatorFields& after);
+
     void clear(Field field);
-    void clearOwnedBy(int owner);
-    void clearOwnedBy(int owner, MarkKind kind);
+    // The stale marks of every calculation that reads `input`, edited now.
+    void clearStaleReading(Field input);
 
     QList<Field> marked(MarkKind kind) const;
-    bool isEmpty() const { return m_marks.empty(); }
     // True while some mark gives `message` as its reason.
     bool carries(const QString& message) const;
 
 private:
     struct Mark {
         MarkKind kind = MarkKind::Failure;
-        int owner = 0;
+        Operation owner = Operation::Sugar;
         QString message;
         QPointer<QFrame> frame;
         QString savedToolTip;
@@ -58,8 +92,12 @@ private:
         QPalette savedPalette;
     };
 
+    void mark(Field field, MarkKind kind, Operation owner, const QString& message);
+    void clearOwnedBy(Operation owner, std::optional<MarkKind> kind = {});
+
     QWidget& m_window;
     std::function<QWidget*(Field)> m_widgetOf;
+    NoteCaption m_captionOf;
     std::map<Field, Mark> m_marks;
 };
 

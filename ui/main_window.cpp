@@ -13,8 +13,6 @@
 #include <QPushButton>
 #include <QToolTip>
 
-#include <algorithm>
-#include <span>
 #include <tuple>
 
 #include "core/calculations.h"
@@ -22,11 +20,11 @@
 #include "core/start_up.h"
 #include "core/variety_table.h"
 #include "ui/browser_launcher.h"
-#include "ui/calculation_marks.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/note_texts.h"
 #include "ui/number_input.h"
+#include "ui/text_conversion.h"
 #include "ui/text_fit.h"
 #include "ui/window_frame.h"
 #include "ui_main_window.h"
@@ -37,14 +35,6 @@ namespace {
 int findExactly(const QComboBox& list, const QString& text)
 {
     return list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-}
-
-// The owner of a calculation's marks: the number of the operation that runs it.
-constexpr int ownerOf(Calculation calculation) { return static_cast<int>(calculation); }
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The same Chinese copy menu as the inputs have.
@@ -62,7 +52,9 @@ void giveCopyMenu(QLineEdit* box)
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent),
       m_ui(std::make_unique<Ui::MainWindow>()),
-      m_marks(*this, [this](Field field) { return fieldWidget(field); })
+      m_marks(
+          *this, [this](Field field) { return fieldWidget(field); },
+          [this](Field field) { return noteCaption(field); })
 {
     setUpFixedWindow(*this, WindowRole::Main);
     // Before the controls exist, which inherit it: a form holds whole points only.
@@ -129,11 +121,10 @@ void MainWindow::loadStartState()
     for (const FieldInfo& info : kFields) {
         if (QComboBox* list = m_fields[indexOf(info.field)].list) {
             for (const std::string_view entry : listEntries(info.field))
-                list->addItem(fromUtf8(entry));
-            list->setCurrentIndex(
-                findExactly(*list, QString::fromStdString(start.text(info.field))));
+                list->addItem(toQString(entry));
+            list->setCurrentIndex(findExactly(*list, toQString(start.text(info.field))));
         } else {
-            writeText(info.field, QString::fromStdString(start.text(info.field)));
+            writeText(info.field, toQString(start.text(info.field)));
         }
     }
 }
@@ -167,13 +158,13 @@ void MainWindow::bindEvents()
             continue;
         connect(input, &QLineEdit::textEdited, this, [this, field = info.field] {
             clearMark(field);
-            clearStaleResultsReading(field);
+            m_marks.clearStaleReading(field);
         });
         connect(input, &NumberInput::pasteRefused, this,
                 [this, input](const QString& text) { showNote(input, pasteRefusedNote(text)); });
     }
     connect(ui.xiguan, &QComboBox::activated, this,
-            [this] { clearStaleResultsReading(Field::xiguan); });
+            [this] { m_marks.clearStaleReading(Field::xiguan); });
 }
 
 QWidget* MainWindow::fieldWidget(Field field) const { return m_fields[indexOf(field)].widget; }
@@ -209,45 +200,29 @@ CalculatorFields MainWindow::fields() const
         const FieldControls& controls = m_fields[indexOf(info.field)];
         if (const QComboBox* list = controls.list)
             fields.text(info.field) =
-                list->currentIndex() >= 0 ? list->currentText().toStdString() : std::string();
+                list->currentIndex() >= 0 ? toStdString(list->currentText()) : std::string();
         else
-            fields.text(info.field) = controls.box->text().toStdString();
+            fields.text(info.field) = toStdString(controls.box->text());
     }
     return fields;
 }
 
 void MainWindow::run(Operation operation, const FieldUpdate& update)
 {
-    static_assert(ownerOf(Calculation::Sugar) == static_cast<int>(Operation::Sugar)
-                  && ownerOf(Calculation::Yeast) == static_cast<int>(Operation::Yeast));
     for (const FieldText& written : update.writes)
-        writeText(written.field, QString::fromStdString(written.text));
-    // This operation's earlier marks go: it has run again.
-    m_marks.clearOwnedBy(static_cast<int>(operation));
-
-    std::span<const Field> results;
-    switch (operation) {
-    case Operation::Gravity:
-    case Operation::Variety:
+        writeText(written.field, toQString(written.text));
+    if (operation == Operation::Gravity || operation == Operation::Variety) {
         // A choice is an edit of every field it writes, and of its own list.
-        clearStaleResultsReading(operation == Operation::Gravity ? Field::bizhong
-                                                                 : Field::pinzhong);
+        m_marks.clearStaleReading(operation == Operation::Gravity ? Field::bizhong
+                                                                  : Field::pinzhong);
         for (const FieldText& written : update.writes)
-            clearStaleResultsReading(written.field);
-        break;
-    case Operation::Sugar: results = calculationFields(Calculation::Sugar).writes; break;
-    case Operation::Sulfite: results = calculationFields(Calculation::Sulfite).writes; break;
-    case Operation::Yeast: results = calculationFields(Calculation::Yeast).writes; break;
+            m_marks.clearStaleReading(written.field);
     }
-
-    const MarkPlan plan =
-        planMarks(results, update, fields(), [this](Field field) { return noteCaption(field); });
-    for (const PlannedMark& mark : plan.marks)
-        m_marks.mark(mark.field, mark.kind, static_cast<int>(operation), mark.message);
+    const std::optional<FieldNote> note = m_marks.apply(operation, update, fields());
     hideNoteWhenUnmarked();
-    if (plan.anchor) {
-        QWidget* widget = fieldWidget(*plan.anchor);
-        showNote(widget->isVisibleTo(this) ? widget : this, plan.note);
+    if (note) {
+        QWidget* widget = fieldWidget(note->anchor);
+        showNote(widget->isVisibleTo(this) ? widget : this, note->text);
     }
 }
 
@@ -272,14 +247,6 @@ void MainWindow::clearMark(Field field)
 {
     m_marks.clear(field);
     hideNoteWhenUnmarked();
-}
-
-void MainWindow::clearStaleResultsReading(Field input)
-{
-    for (const CalculationFields& calculation : kCalculationFields) {
-        if (std::ranges::find(calculation.reads, input) != calculation.reads.end())
-            m_marks.clearOwnedBy(ownerOf(calculation.calculation), MarkKind::Stale);
-    }
 }
 
 void MainWindow::hideNoteWhenUnmarked()

@@ -75,11 +75,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The calculations first, in the order of Calculation: an operation owns
-    // the marks it sets by its number, so a calculation's marks can be found
-    // from the calculation alone.
-    enum class Operation { Sugar, Sulfite, Yeast, Gravity, Variety };
-
     // A field's control and the labels that name it on the form.
     struct FieldControls {
         QWidget* widget = nullptr;
@@ -98,7 +93,6 @@ private:
     void run(Operation operation, const FieldUpdate& update);
     void writeText(Field field, const QString& text);
     void clearMark(Field field);
-    void clearStaleResultsReading(Field input);
     void hideNoteWhenUnmarked();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
