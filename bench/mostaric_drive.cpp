@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Drives the program's windows as a user would, after the same start-up as
-// ui/main.cpp: controls are found by their objectName, lists are picked
+// Drives the program's windows as a user would, after the start-up of
+// ui/main.cpp (runProgram): controls are found by their objectName, lists are picked
 // from, keys are typed and buttons clicked.
 //
 //   mostaric_drive screenshots DIR
@@ -30,6 +30,7 @@
 
 #include "ui/application.h"
 #include "ui/main_window.h"
+#include "ui/startup.h"
 
 namespace {
 
@@ -187,12 +188,8 @@ int main(int argc, char** argv)
     }
     const QString dir = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
-    QApplication app(argc, argv);
-    mostaric::ui::prepareApplication(app);
-    int status = 0;
-    {
-        Application program;
-        program.start();
+    // The program's own start-up; the run takes over once the loop runs.
+    const int status = mostaric::ui::runProgram(argc, argv, [&](Application& program) {
         QTimer::singleShot(0, &program, [&] {
             if (mode == QLatin1String("screenshots"))
                 runScreenshots(program, dir);
@@ -201,8 +198,7 @@ int main(int argc, char** argv)
             if (!program.hasEnded())
                 QCoreApplication::exit(1);  // the run broke off: end anyway
         });
-        status = QApplication::exec();
-    }
+    });
     if (status != 0 && g_failures == 0)
         fail(QStringLiteral("the event loop ended with status %1").arg(status));
     std::printf("%s: %d failure(s)\n", qPrintable(mode), g_failures);

@@ -116,8 +116,13 @@ void reportMissingChineseFace(MainWindow& window)
 
 }  // namespace
 
-int runProgram(int argc, char** argv, const std::function<void(Application&)>& started)
+int runProgram(int argc, char** argv, const std::function<void(Application&)>& started,
+               const std::function<void(const char* step)>& reached)
 {
+    const auto step = [&reached](const char* name) {
+        if (reached)
+            reached(name);
+    };
     char name[] = "mostaric";
     char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : name, nullptr};
     int qtArgc = 1;
@@ -126,10 +131,14 @@ int runProgram(int argc, char** argv, const std::function<void(Application&)>& s
         const StartupMessages held;
         app.emplace(qtArgc, qtArgv);
     }
+    step("qapplication");
     prepareApplication(*app);
+    step("prepared");
     Application program;
+    step("constructed");
     program.start();
     reportMissingChineseFace(program.mainWindow());
+    step("started");
     if (started)
         started(program);
     return QApplication::exec();

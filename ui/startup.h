@@ -23,7 +23,12 @@ class Application;
 //   and in a note on the main window, and runs on.
 //
 // `started`, if given, is called once the main window is shown, before the
-// event loop runs (tests end the program from it).
-int runProgram(int argc, char** argv, const std::function<void(Application&)>& started = {});
+// event loop runs (tests and the drive tool take over from it). `reached`, if
+// given, is told each step as it ends: "qapplication", "prepared",
+// "constructed" and "started" (the start-up benchmark marks them). The
+// program, its tests and the benchmarks all start through here, so what is
+// measured is what ships.
+int runProgram(int argc, char** argv, const std::function<void(Application&)>& started = {},
+               const std::function<void(const char* step)>& reached = {});
 
 }  // namespace mostaric::ui
