@@ -80,16 +80,4 @@ std::string formatFixed(double value, FixedPattern pattern)
     return text;
 }
 
-std::string numberText(double value)
-{
-    constexpr int kSignificantDigits = 15;
-    std::array<char, kFixedBufferSize> buffer{};
-    char* const first = buffer.data();
-    char* const last = first + buffer.size();
-    auto result = std::to_chars(first, last, value, std::chars_format::general, kSignificantDigits);
-    if (std::find(first, result.ptr, 'e') != result.ptr)
-        result = std::to_chars(first, last, value, std::chars_format::fixed);
-    return std::string(first, result.ptr);
-}
-
 }  // namespace mostaric

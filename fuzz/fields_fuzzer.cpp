@@ -37,6 +37,7 @@
 #include "core/key_filter.h"
 #include "core/numeric_text.h"
 #include "core/start_up.h"
+#include "core/tests/number_text.h"
 #include "core/variety_table.h"
 #include "fuzz/reference_model.h"
 

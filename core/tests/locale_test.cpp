@@ -17,6 +17,7 @@
 #include "core/fields.h"
 #include "core/numeric_text.h"
 #include "core/start_up.h"
+#include "core/tests/number_text.h"
 #include "core/tests/test_support.h"
 
 namespace mostaric {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/numeric_text.h"
+#include "core/tests/number_text.h"
 
 namespace mostaric {
 namespace {
