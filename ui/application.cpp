@@ -6,19 +6,63 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QThread>
 
 #include "mostaric_build_info.h"
-#include "ui/app_icon.h"
 #include "ui/explanation_window.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/platform_hints.h"
-#include "ui/window_frame.h"
+
+// The icon lives in a resource file compiled into this static library; the
+// linker keeps its object file only if something refers to it.
+static void initIconResources() { Q_INIT_RESOURCE(icons); }
 
 namespace mostaric::ui {
+
+QString forumAddress() { return QString::fromUtf8(MOSTARIC_FORUM_ADDRESS); }
+
+// The address names a host; the scheme is ours to choose.
+QUrl forumUrl() { return QUrl(QStringLiteral("https://") + forumAddress()); }
+
+bool openInSystemBrowser(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+QIcon appIcon()
+{
+    static const QIcon icon = [] {
+        initIconResources();
+        QIcon result;
+        result.addPixmap(
+            QPixmap::fromImage(QImage(QStringLiteral(":/mostaric/icons/mostaric.png"))));
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+            result.addPixmap(QPixmap::fromImage(
+                QImage(QStringLiteral(":/mostaric/icons/mostaric-%1.png").arg(size))));
+        }
+        return result;
+    }();
+    return icon;
+}
+
+void centreOnScreen(QWidget& window)
+{
+    QScreen* screen = window.screen();
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    // Before the first showing the frame is not known yet and equals the
+    // client area; the client area is placed, so the frame follows it.
+    const QRect frame = window.frameGeometry();
+    QRect centred = frame;
+    centred.moveCenter(screen->availableGeometry().center());
+    window.setGeometry(window.geometry().translated(centred.topLeft() - frame.topLeft()));
+}
 
 void prepareApplication(QApplication& app)
 {
@@ -75,7 +119,6 @@ void Application::showExplanation()
         m_explanationWindow = new ExplanationWindow;
         connect(m_explanationWindow, &ExplanationWindow::backRequested, this,
                 &Application::showMainWindow);
-        // It centres itself on its first showing and keeps its place after.
     }
     m_explanationWindow->show();
     m_explanationWindow->raise();

@@ -5,22 +5,20 @@
 #include "ui/explanation_window.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "ui/app_icon.h"
+#include "ui/application.h"
 #include "ui/fonts.h"
 #include "ui/text_fit.h"
-#include "ui/window_frame.h"
 #include "ui_explanation_window.h"
 
 namespace mostaric::ui {
 
 ExplanationWindow::ExplanationWindow(QWidget* parent)
-    : QWidget(parent), m_ui(std::make_unique<Ui::ExplanationWindow>())
+    : QDialog(parent), m_ui(std::make_unique<Ui::ExplanationWindow>())
 {
-    setUpFixedWindow(*this, WindowRole::Page);
+    setWindowFlags(Qt::Tool | kFixedWindowFrame);
     setWindowIcon(appIcon());
     // Before the controls exist, which inherit it: a form holds whole points only.
     setFont(songTiFont(10.5));
@@ -29,18 +27,17 @@ ExplanationWindow::ExplanationWindow(QWidget* parent)
     connect(m_ui->goback, &QPushButton::clicked, this, &ExplanationWindow::backRequested);
     setFocusProxy(m_ui->goback);
     fitTextsToBoxes(*this);
+    // Placed once: the dialog then keeps wherever it is moved to.
+    centreOnScreen(*this);
 }
 
 ExplanationWindow::~ExplanationWindow() = default;
 
+void ExplanationWindow::reject() { m_ui->goback->click(); }
+
 void ExplanationWindow::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        if (!m_placed) {
-            // First showing: centre the window on its screen.
-            m_placed = true;
-            centreOnScreen(*this);
-        }
         m_ui->goback->setFocus(Qt::OtherFocusReason);
         // Tool windows are shown without being activated on some platforms
         // (Windows); the window was opened by the user, so it takes the
@@ -53,30 +50,17 @@ void ExplanationWindow::showEvent(QShowEvent* event)
             },
             Qt::QueuedConnection);
     }
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
 }
 
 void ExplanationWindow::closeEvent(QCloseEvent* event)
 {
     // The close box means "back to the main window". The close itself goes
-    // through, which only hides this window, so a quit request or a logout is
-    // never held up by it.
+    // through, so a quit request or a logout is never held up by it.
     const bool wasShown = isVisible();
     event->accept();
     if (wasShown)
         Q_EMIT backRequested();
-}
-
-void ExplanationWindow::keyPressEvent(QKeyEvent* event)
-{
-    // Enter presses `goback` even if the focus is not on it; Escape does as
-    // well, as it closes any dialog-like page.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
-        || event->key() == Qt::Key_Escape) {
-        m_ui->goback->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 }  // namespace mostaric::ui

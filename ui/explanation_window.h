@@ -4,12 +4,11 @@
 
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 #include <memory>
 
 class QCloseEvent;
-class QKeyEvent;
 class QShowEvent;
 
 namespace mostaric::ui {
@@ -18,23 +17,24 @@ namespace Ui {
 class ExplanationWindow;
 }
 
-// The explanation window `explain`, laid out by explanation_window.ui: a fixed page of definitions,
-// formulas, the gravity temperature and the juice yields, with one button,
-// `goback` ("返  回"). It is a top-level window even when given a parent, is
-// not listed in the taskbar, and is centred on its screen the first time it
-// is shown; later showings keep the place it was moved to.
+// The explanation window `explain`, laid out by explanation_window.ui: a fixed
+// page of definitions, formulas, the gravity temperature and the juice yields
+// with one button, `goback` ("返  回"). A dialog shown modeless, as a tool
+// window the taskbar does not list, centred on its screen until it is moved.
 //
-// Pressing `goback` (click, Enter or Space), or Escape anywhere on the page,
-// emits backRequested; the owner hides the window and shows the main window.
-// The close box does the same: the close hides the window (it is never
-// destroyed by it) and, if the window was shown, emits backRequested, so the
-// program is never left without a visible window.
-class ExplanationWindow : public QWidget {
+// `goback` (click, Enter or Space), Escape and the close box emit
+// backRequested; the owner hides the window and shows the main window. The
+// close box's close goes through, which only hides the window, and emits
+// backRequested only if the window was shown.
+class ExplanationWindow : public QDialog {
     Q_OBJECT
 
 public:
     explicit ExplanationWindow(QWidget* parent = nullptr);
     ~ExplanationWindow() override;
+
+    // Escape, by way of QDialog: presses `goback` and leaves the hiding to the owner.
+    void reject() override;
 
 Q_SIGNALS:
     void backRequested();
@@ -42,11 +42,9 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::unique_ptr<Ui::ExplanationWindow> m_ui;
-    bool m_placed = false;
 };
 
 }  // namespace mostaric::ui

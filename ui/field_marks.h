@@ -16,7 +16,6 @@
 #include "core/calculations.h"
 #include "core/field_update.h"
 #include "core/fields.h"
-#include "ui/note_texts.h"
 
 class QFrame;
 class QWidget;
@@ -30,7 +29,7 @@ enum class MarkKind {
 };
 
 // What the user did: one of the three calculations, or a choice that fills in
-// other fields. A mark belongs to the operation that set it.
+// other fields; the owner of the marks it sets.
 enum class Operation { Sugar, Sulfite, Yeast, Gravity, Variety };
 
 constexpr Operation operationOf(Calculation calculation)
@@ -43,18 +42,23 @@ constexpr Operation operationOf(Calculation calculation)
     return Operation::Yeast;
 }
 
+// How a note names a field: the caption it is known by on the window.
+using NoteCaption = std::function<QString(Field)>;
+
+// The note on a paste into a number input that was not a number.
+QString pasteRefusedNote(const QString& text);
+
 // A note to show beside a field.
 struct FieldNote {
     Field anchor;
     QString text;
 };
 
-// Marks on the fields of a window, one per field at a time, each with the
-// reason in the field's tool tip. Failure and notice marks lay a thin frame
-// over the field; a stale mark draws the field's text greyed and says so in
-// its accessible description. A mark belongs to the operation that set it, so
-// that operation's next run can take its marks away. Taking a mark away
-// gives the field back its tool tip, description and colours.
+// Marks on the fields of a window, one per field, each with its reason worded
+// for the user in the field's tool tip. Failure and notice marks lay a thin
+// frame over the field; a stale mark greys the field's text and says so in
+// its accessible description. The operation that set a mark takes it away on
+// its next run; the field gets its tool tip, description and colours back.
 class FieldMarks {
 public:
     // `widgetOf` gives a field's control, `captionOf` its name in a note;

@@ -19,14 +19,11 @@
 #include "core/gravity_table.h"
 #include "core/start_up.h"
 #include "core/variety_table.h"
-#include "ui/browser_launcher.h"
-#include "ui/colours.h"
+#include "ui/application.h"
 #include "ui/fonts.h"
-#include "ui/note_texts.h"
 #include "ui/number_input.h"
 #include "ui/text_conversion.h"
 #include "ui/text_fit.h"
-#include "ui/window_frame.h"
 #include "ui_main_window.h"
 
 namespace mostaric::ui {
@@ -56,7 +53,7 @@ MainWindow::MainWindow(QWidget* parent)
           *this, [this](Field field) { return fieldWidget(field); },
           [this](Field field) { return noteCaption(field); })
 {
-    setUpFixedWindow(*this, WindowRole::Main);
+    setWindowFlags(Qt::Window | kFixedWindowFrame);
     // Before the controls exist, which inherit it: a form holds whole points only.
     setFont(songTiFont(10.5));
     m_ui->setupUi(this);
@@ -92,10 +89,8 @@ void MainWindow::pairFieldsWithLabels()
         {Field::sd, ui.sd, nullptr, nullptr},
     };
     // clang-format on
-    for (const auto& [field, widget, caption, unit] : controls) {
-        m_fields[indexOf(field)] = {widget, qobject_cast<QComboBox*>(widget),
-                                    qobject_cast<QLineEdit*>(widget), caption, unit};
-    }
+    for (const auto& [field, widget, caption, unit] : controls)
+        m_fields[indexOf(field)] = {widget, caption, unit};
 }
 
 // Accessible names from the captions, and the texts the build decides.
@@ -106,20 +101,19 @@ void MainWindow::describeFields()
             continue;
         fieldWidget(info.field)->setAccessibleName(captionWithUnit(info.field));
         if (info.kind == FieldKind::Result)
-            giveCopyMenu(m_fields[indexOf(info.field)].box);
+            giveCopyMenu(qobject_cast<QLineEdit*>(fieldWidget(info.field)));
     }
 
     QPushButton* forum = m_ui->Command1;
     forum->setText(forum->text() + forumAddress());
     forum->setAccessibleName(forum->text());
-    forum->setStyleSheet(pinnedButtonStyleSheet(forum->objectName(), linkButtonColours()));
 }
 
 void MainWindow::loadStartState()
 {
     const CalculatorFields start = startUpFields();
     for (const FieldInfo& info : kFields) {
-        if (QComboBox* list = m_fields[indexOf(info.field)].list) {
+        if (auto* list = qobject_cast<QComboBox*>(fieldWidget(info.field))) {
             for (const std::string_view entry : listEntries(info.field))
                 list->addItem(toQString(entry));
             list->setCurrentIndex(findExactly(*list, toQString(start.text(info.field))));
@@ -197,12 +191,12 @@ CalculatorFields MainWindow::fields() const
 {
     CalculatorFields fields;
     for (const FieldInfo& info : kFields) {
-        const FieldControls& controls = m_fields[indexOf(info.field)];
-        if (const QComboBox* list = controls.list)
+        const QWidget* widget = fieldWidget(info.field);
+        if (const auto* list = qobject_cast<const QComboBox*>(widget))
             fields.text(info.field) =
                 list->currentIndex() >= 0 ? toStdString(list->currentText()) : std::string();
         else
-            fields.text(info.field) = toStdString(controls.box->text());
+            fields.text(info.field) = toStdString(static_cast<const QLineEdit*>(widget)->text());
     }
     return fields;
 }
@@ -228,15 +222,16 @@ void MainWindow::run(Operation operation, const FieldUpdate& update)
 
 void MainWindow::writeText(Field field, const QString& text)
 {
-    const FieldControls& controls = m_fields[indexOf(field)];
-    if (QComboBox* list = controls.list) {
+    QWidget* widget = fieldWidget(field);
+    auto* box = qobject_cast<QLineEdit*>(widget);
+    if (auto* list = qobject_cast<QComboBox*>(widget)) {
         if (list->currentText() != text || list->currentIndex() < 0)
             list->setCurrentIndex(findExactly(*list, text));
-    } else if (controls.box->text() != text) {
-        controls.box->setText(text);  // an unchanged text keeps caret and selection
+    } else if (box->text() != text) {
+        box->setText(text);  // an unchanged text keeps caret and selection
         // The caret at the start, as a Windows text box puts it: a text wider
         // than its box shows its leading digits, not its tail.
-        controls.box->setCursorPosition(0);
+        box->setCursorPosition(0);
     } else {
         return;
     }
@@ -270,8 +265,8 @@ void MainWindow::showNote(QWidget* anchor, const QString& text)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing by the close box ends the program as "退  出" does; the
-    // Application closes and destroys the windows itself.
+    // The close box ends the program as "退  出" does; the Application
+    // closes and destroys the windows itself.
     event->ignore();
     Q_EMIT exitRequested();
 }

@@ -16,9 +16,7 @@
 #include "ui/field_marks.h"
 
 class QCloseEvent;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace mostaric::ui {
@@ -27,13 +25,11 @@ namespace Ui {
 class MainWindow;
 }
 
-// The main window `count1`, laid out by main_window.ui. The controls hold the
-// field texts; each event reads them, runs the core's operation and writes
-// back only the texts the operation wrote.
-//
-// Creating the window gives it the core's start-up state before it is first
-// shown. The three buttons of the life cycle ("说  明", Command1, "退  出")
-// and the close box only raise signals: the Application acts on them.
+// The main window `count1`, laid out by main_window.ui, with the core's
+// start-up state from its construction on. The controls hold the field
+// texts; each event reads them, runs the core's operation and writes back
+// only the texts it wrote. "说  明", Command1, "退  出" and the close box
+// only raise signals: the Application acts on them.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -42,26 +38,20 @@ public:
 
     // The calculator's state as the controls hold it now.
     CalculatorFields fields() const;
-
     // The control of a field; never null.
     QWidget* fieldWidget(Field field) const;
-
     QPushButton* forumButton() const;
-
     // Puts the focus on the first control of the keyboard order (s3).
     void focusFirstControl();
 
-    // Shows a short note beside `anchor` without stopping anything: a tool
-    // tip that goes away by itself. Never a modal dialog.
+    // A short note beside `anchor` that stops nothing: a tool tip that goes
+    // away by itself, never a modal dialog. lastNote() is the one shown last.
     void showNote(QWidget* anchor, const QString& text);
-
-    // The note shown last (also a failed calculation's message); empty until
-    // one is shown.
     QString lastNote() const { return m_lastNote; }
 
-    // The fields marked now as the cause of a failed calculation.
+    // The fields marked now as the cause of a failed calculation, or with a
+    // mark of `kind`.
     QList<Field> markedFields() const { return m_marks.marked(MarkKind::Failure); }
-    // The fields that carry a mark of `kind` now.
     QList<Field> markedFields(MarkKind kind) const { return m_marks.marked(kind); }
 
 Q_SIGNALS:
@@ -70,16 +60,12 @@ Q_SIGNALS:
     void exitRequested();
 
 protected:
-    // The close box ends the program as "退  出" does: the close itself is
-    // left to the Application.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     // A field's control and the labels that name it on the form.
     struct FieldControls {
         QWidget* widget = nullptr;
-        QComboBox* list = nullptr;  // the list fields' only
-        QLineEdit* box = nullptr;   // every other field's
         QLabel* caption = nullptr;
         QLabel* unit = nullptr;  // none after a list or the hidden field
     };

@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 
 #include <cstdint>
+#include <optional>
 
 #include "core/key_filter.h"
 
@@ -28,6 +29,44 @@ namespace {
 bool passes(int code) { return acceptsKey(static_cast<std::int16_t>(code)); }
 
 constexpr int kBackspace = 8;
+
+// The signed 16-bit code a key event types, as a Windows text box hands it
+// to its key handler, or nothing: Ctrl+letter types 1..26 (Ctrl+C 3, Ctrl+V
+// 22, Ctrl+X 24), Backspace 8, Enter 13, Escape 27.
+std::optional<std::int16_t> typedCharacterCode(const QKeyEvent& event)
+{
+    const int key = event.key();
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    const bool altOrMeta =
+        modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier);
+
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return std::nullopt;  // moves the focus; never reaches a key-press handler
+    if (control && !altOrMeta) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            return static_cast<std::int16_t>(key - Qt::Key_A + 1);
+        if (key == Qt::Key_Backspace)
+            return std::int16_t{127};
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return std::int16_t{10};
+        return std::nullopt;  // Ctrl+arrows, Ctrl+Home, Ctrl+Insert...: type nothing
+    }
+    if (key == Qt::Key_Backspace)
+        return std::int16_t{kBackspace};
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return std::int16_t{13};
+    if (key == Qt::Key_Escape)
+        return std::int16_t{27};
+
+    const QString text = event.text();
+    if (text.isEmpty())
+        return std::nullopt;
+    const char16_t first = text.front().unicode();
+    if (text.size() == 1 && (first < 0x20 || first == 0x7f))
+        return std::nullopt;  // Delete and other editing keys that some platforms spell
+    return static_cast<std::int16_t>(first);
+}
 
 }  // namespace
 
@@ -95,42 +134,6 @@ NumberInput::NumberInput(QWidget* parent) : QLineEdit(parent)
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setInputMethodHints(Qt::ImhFormattedNumbersOnly | Qt::ImhNoPredictiveText);
     setAcceptDrops(false);
-}
-
-std::optional<std::int16_t> NumberInput::typedCharacterCode(const QKeyEvent& event)
-{
-    const int key = event.key();
-    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    const bool control = modifiers.testFlag(Qt::ControlModifier);
-    const bool altOrMeta =
-        modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier);
-
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
-        return std::nullopt;  // moves the focus; never reaches a key-press handler
-    if (control && !altOrMeta) {
-        // Ctrl+letter types the letter's control code: Ctrl+C 3, Ctrl+V 22, Ctrl+X 24.
-        if (key >= Qt::Key_A && key <= Qt::Key_Z)
-            return static_cast<std::int16_t>(key - Qt::Key_A + 1);
-        if (key == Qt::Key_Backspace)
-            return std::int16_t{127};
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return std::int16_t{10};
-        return std::nullopt;  // Ctrl+arrows, Ctrl+Home, Ctrl+Insert...: type nothing
-    }
-    if (key == Qt::Key_Backspace)
-        return std::int16_t{kBackspace};
-    if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        return std::int16_t{13};
-    if (key == Qt::Key_Escape)
-        return std::int16_t{27};
-
-    const QString text = event.text();
-    if (text.isEmpty())
-        return std::nullopt;
-    const char16_t first = text.front().unicode();
-    if (text.size() == 1 && (first < 0x20 || first == 0x7f))
-        return std::nullopt;  // Delete and other editing keys that some platforms spell
-    return static_cast<std::int16_t>(first);
 }
 
 void NumberInput::keyPressEvent(QKeyEvent* event)

@@ -6,7 +6,7 @@
 // the windows' texts (no boxes), and the program icon is a 96 x 96,
 // 16-colour picture, offered drawn at 16 to 256 pixels too.
 
-#include "ui/app_icon.h"
+#include "ui/application.h"
 #include "ui/explanation_window.h"
 #include "ui/fonts.h"
 #include "ui/tests/ui_test_support.h"

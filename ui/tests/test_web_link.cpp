@@ -14,7 +14,6 @@
 #include <QUrl>
 
 #include "ui/application.h"
-#include "ui/browser_launcher.h"
 #include "ui/main_window.h"
 #include "ui/tests/main_window_test_support.h"
 #include "ui/tests/ui_test_support.h"
