@@ -8,7 +8,6 @@
 #include "bench/first_paint.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
-#include "ui/startup.h"
 
 int main(int argc, char** argv)
 {

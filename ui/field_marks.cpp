@@ -257,11 +257,8 @@ QList<Field> FieldMarks::marked(MarkKind kind) const
 
 bool FieldMarks::carries(const QString& message) const
 {
-    for (const auto& [field, mark] : m_marks) {
-        if (mark.message == message)
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(
+        m_marks, [&message](const auto& entry) { return entry.second.message == message; });
 }
 
 }  // namespace mostaric::ui

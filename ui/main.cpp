@@ -2,6 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/startup.h"
+#include "ui/application.h"
 
 int main(int argc, char** argv) { return mostaric::ui::runProgram(argc, argv); }

@@ -7,9 +7,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDragEnterEvent>
-#include <QDragMoveEvent>
-#include <QDropEvent>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -194,11 +192,17 @@ void NumberInput::mouseReleaseEvent(QMouseEvent* event)
     QLineEdit::mouseReleaseEvent(event);
 }
 
-void NumberInput::dragEnterEvent(QDragEnterEvent* event) { event->ignore(); }
-
-void NumberInput::dragMoveEvent(QDragMoveEvent* event) { event->ignore(); }
-
-void NumberInput::dropEvent(QDropEvent* event) { event->ignore(); }
+bool NumberInput::event(QEvent* event)
+{
+    // Drops are refused even where acceptDrops() would not stop them (an
+    // event sent straight to the box).
+    const QEvent::Type type = event->type();
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
 
 void NumberInput::pasteWhole(bool fromSelection)
 {

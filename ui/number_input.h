@@ -10,9 +10,7 @@
 #include <functional>
 
 class QContextMenuEvent;
-class QDragEnterEvent;
-class QDragMoveEvent;
-class QDropEvent;
+class QEvent;
 class QInputMethodEvent;
 class QKeyEvent;
 class QMenu;
@@ -54,9 +52,7 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     // Inserts the clipboard's text at the caret when typing it would give the

@@ -2,8 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/startup.h"
-
 #include <QApplication>
 #include <QByteArray>
 #include <QList>

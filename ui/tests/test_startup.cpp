@@ -9,7 +9,6 @@
 
 #include "ui/application.h"
 #include "ui/main_window.h"
-#include "ui/startup.h"
 
 #include <QApplication>
 #include <QProcess>
