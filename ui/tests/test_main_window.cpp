@@ -128,18 +128,16 @@ double inkContrast(const QImage& part)
 
 }  // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public mostaric::test::MainWindowFixture {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase()
     {
         mostaric::ui::registerFontSubstitutes();
-        m_window = new MainWindow;
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QVERIFY(openWindow());
     }
-    void cleanupTestCase() { delete m_window; }
+    void cleanupTestCase() { closeWindow(); }
 
     void windowProperties()
     {
@@ -630,9 +628,6 @@ private Q_SLOTS:
             }
         }
     }
-
-private:
-    MainWindow* m_window = nullptr;
 };
 
 int main(int argc, char** argv) { return mostaric::test::runUiTest<TestMainWindow>(argc, argv); }

@@ -26,14 +26,10 @@ using mostaric::test::s;
 using mostaric::ui::MainWindow;
 using mostaric::ui::MarkKind;
 
-class TestMarksAndNotes : public QObject {
+class TestMarksAndNotes : public mostaric::test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    MainWindow* m_window = nullptr;
-
-    QLineEdit* box(const QString& name) const { return control<QLineEdit>(*m_window, name); }
-    QComboBox* list(const char* name) const { return control<QComboBox>(*m_window, s(name)); }
     void typical()
     {
         QVERIFY(chooseByKeys(list("bizhong"), QStringLiteral("1.08")));
@@ -52,13 +48,8 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_window = new MainWindow;
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    }
-    void cleanup() { delete m_window; }
+    void init() { QVERIFY(openWindow()); }
+    void cleanup() { closeWindow(); }
 
     // A guard's zero and a negative sugar amount keep their texts; a notice
     // mark and a note say why.
