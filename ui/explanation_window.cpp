@@ -5,6 +5,7 @@
 #include "ui/explanation_window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -16,7 +17,7 @@
 namespace mostaric::ui {
 
 ExplanationWindow::ExplanationWindow(QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::ExplanationWindow>())
+    : QWidget(parent), m_ui(std::make_unique<Ui::ExplanationWindow>())
 {
     setWindowFlags(Qt::Tool | kFixedWindowFrame);
     setWindowIcon(appIcon());
@@ -27,13 +28,11 @@ ExplanationWindow::ExplanationWindow(QWidget* parent)
     connect(m_ui->goback, &QPushButton::clicked, this, &ExplanationWindow::backRequested);
     setFocusProxy(m_ui->goback);
     fitTextsToBoxes(*this);
-    // Placed once: the dialog then keeps wherever it is moved to.
+    // Placed once: the window then keeps wherever it is moved to.
     centreOnScreen(*this);
 }
 
 ExplanationWindow::~ExplanationWindow() = default;
-
-void ExplanationWindow::reject() { m_ui->goback->click(); }
 
 void ExplanationWindow::showEvent(QShowEvent* event)
 {
@@ -50,7 +49,7 @@ void ExplanationWindow::showEvent(QShowEvent* event)
             },
             Qt::QueuedConnection);
     }
-    QDialog::showEvent(event);
+    QWidget::showEvent(event);
 }
 
 void ExplanationWindow::closeEvent(QCloseEvent* event)
@@ -61,6 +60,18 @@ void ExplanationWindow::closeEvent(QCloseEvent* event)
     event->accept();
     if (wasShown)
         Q_EMIT backRequested();
+}
+
+void ExplanationWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses `goback` even where the button would not take it (with
+    // a modifier), and Escape does as well, as it closes any dialog-like page.
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+        m_ui->goback->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace mostaric::ui

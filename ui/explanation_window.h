@@ -4,11 +4,12 @@
 
 #pragma once
 
-#include <QDialog>
+#include <QWidget>
 
 #include <memory>
 
 class QCloseEvent;
+class QKeyEvent;
 class QShowEvent;
 
 namespace mostaric::ui {
@@ -19,22 +20,20 @@ class ExplanationWindow;
 
 // The explanation window `explain`, laid out by explanation_window.ui: a fixed
 // page of definitions, formulas, the gravity temperature and the juice yields
-// with one button, `goback` ("返  回"). A dialog shown modeless, as a tool
-// window the taskbar does not list, centred on its screen until it is moved.
+// with one button, `goback` ("返  回"). A tool window the taskbar does not
+// list, centred on its screen when made; it keeps wherever it is moved to.
 //
-// `goback` (click, Enter or Space), Escape and the close box emit
+// `goback` (click, Enter or Space), Enter and Escape with any modifier, and
+// the close box emit
 // backRequested; the owner hides the window and shows the main window. The
 // close box's close goes through, which only hides the window, and emits
 // backRequested only if the window was shown.
-class ExplanationWindow : public QDialog {
+class ExplanationWindow : public QWidget {
     Q_OBJECT
 
 public:
     explicit ExplanationWindow(QWidget* parent = nullptr);
     ~ExplanationWindow() override;
-
-    // Escape, by way of QDialog: presses `goback` and leaves the hiding to the owner.
-    void reject() override;
 
 Q_SIGNALS:
     void backRequested();
@@ -42,6 +41,7 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::unique_ptr<Ui::ExplanationWindow> m_ui;

@@ -23,7 +23,6 @@
 namespace mostaric::ui {
 namespace {
 
-// One line for stderr when no graphical display can be opened.
 // While the QApplication is being built, Qt's messages are held back. If it
 // cannot load a platform (no display, or none it can reach) it reports at
 // length and aborts; we print one line and exit with 1 instead. Otherwise the

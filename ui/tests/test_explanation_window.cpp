@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/tests/ui_test_support.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -351,6 +352,10 @@ private Q_SLOTS:
         // Not listed in the taskbar: a tool window of its own, without parent.
         QCOMPARE(m_window->windowType(), Qt::Tool);
         QVERIFY(m_window->parentWidget() == nullptr);
+        // Screen readers announce a plain window, as for the main window
+        // (Qt's role for one is Client), not a dialog.
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_window.get())->role(),
+                 QAccessible::Client);
     }
 
     void centredWhenFirstShownThenStays()
@@ -394,22 +399,28 @@ private Q_SLOTS:
     void keysPressGoback_data()
     {
         QTest::addColumn<int>("key");
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("Enter") << int(Qt::Key_Enter);
-        QTest::newRow("Space") << int(Qt::Key_Space);
-        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::NoModifier);
+        QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+        // Modified, the button leaves them to the window, which still goes back.
+        QTest::newRow("Shift+Escape") << int(Qt::Key_Escape) << int(Qt::ShiftModifier);
+        QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier);
+        QTest::newRow("Shift+Enter") << int(Qt::Key_Enter) << int(Qt::ShiftModifier);
     }
 
     void keysPressGoback()
     {
         QFETCH(int, key);
+        QFETCH(int, modifiers);
         auto* goback = control<QPushButton>(QStringLiteral("goback"));
         QVERIFY(goback->isDefault());
         QVERIFY(goback->autoDefault());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QSignalSpy back(m_window.get(), &ExplanationWindow::backRequested);
-        QTest::keyClick(goback, Qt::Key(key));
+        QTest::keyClick(goback, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(back.count(), 1);
         // The window does not hide itself: the owner does.
         QVERIFY(m_window->isVisible());
