@@ -163,7 +163,6 @@ void Application::exit()
         window->hide();
         window->deleteLater();
     }
-    Q_EMIT ended();
     if (QThread::currentThread()->loopLevel() > 0) {
         QCoreApplication::exit(0);
     } else {

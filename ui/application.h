@@ -103,10 +103,6 @@ public Q_SLOTS:
     void openForum();
     void exit();
 
-Q_SIGNALS:
-    // After exit() has hidden the windows and asked the event loop to end.
-    void ended();
-
 private:
     BrowserLauncher m_launcher;
     QPointer<MainWindow> m_mainWindow;

@@ -151,15 +151,15 @@ FieldMarks::FieldMarks(QWidget& window, std::function<QWidget*(Field)> widgetOf,
     : m_window(window), m_widgetOf(std::move(widgetOf)), m_captionOf(std::move(captionOf))
 { }
 
-std::optional<FieldNote> FieldMarks::apply(Operation operation, const FieldUpdate& update,
+std::optional<FieldNote> FieldMarks::apply(Calculation calculation, const FieldUpdate& update,
                                            const CalculatorFields& after)
 {
-    clearOwnedBy(operation);
+    clearOwnedBy(calculation);
     std::optional<FieldNote> note;
     for (const CalculationNotice& notice : update.notices) {
         const QString message = noticeNote(notice, m_captionOf);
         for (const Field result : notice.results)
-            mark(result, MarkKind::Notice, operation, message);
+            mark(result, MarkKind::Notice, calculation, message);
         if (!note && !notice.results.empty())
             note = FieldNote{notice.results.front(), message};
     }
@@ -171,19 +171,15 @@ std::optional<FieldNote> FieldMarks::apply(Operation operation, const FieldUpdat
     const QString message = failure.kind == CalculationFailure::Kind::Unreadable
         ? unreadableNote(caption, toQString(after.text(failure.field)))
         : notFiniteNote(caption);
-    mark(failure.field, MarkKind::Failure, operation, message);
-    for (const CalculationFields& calculation : kCalculationFields) {
-        if (operationOf(calculation.calculation) != operation)
-            continue;
-        for (const Field result : calculation.writes) {
-            if (result != failure.field && !update.wrote(result) && !after.text(result).empty())
-                mark(result, MarkKind::Stale, operation, staleNote());
-        }
+    mark(failure.field, MarkKind::Failure, calculation, message);
+    for (const Field result : calculationFields(calculation).writes) {
+        if (result != failure.field && !update.wrote(result) && !after.text(result).empty())
+            mark(result, MarkKind::Stale, calculation, staleNote());
     }
     return FieldNote{failure.field, message};
 }
 
-void FieldMarks::mark(Field field, MarkKind kind, Operation owner, const QString& message)
+void FieldMarks::mark(Field field, MarkKind kind, Calculation owner, const QString& message)
 {
     clear(field);
     QWidget* widget = m_widgetOf(field);
@@ -227,7 +223,7 @@ void FieldMarks::clear(Field field)
     m_marks.erase(found);
 }
 
-void FieldMarks::clearOwnedBy(Operation owner, std::optional<MarkKind> kind)
+void FieldMarks::clearOwnedBy(Calculation owner, std::optional<MarkKind> kind)
 {
     for (const FieldInfo& info : kFields) {
         const auto found = m_marks.find(info.field);
@@ -241,18 +237,8 @@ void FieldMarks::clearStaleReading(Field input)
 {
     for (const CalculationFields& calculation : kCalculationFields) {
         if (std::ranges::find(calculation.reads, input) != calculation.reads.end())
-            clearOwnedBy(operationOf(calculation.calculation), MarkKind::Stale);
+            clearOwnedBy(calculation.calculation, MarkKind::Stale);
     }
-}
-
-QList<Field> FieldMarks::marked(MarkKind kind) const
-{
-    QList<Field> fields;
-    for (const auto& [field, mark] : m_marks) {
-        if (mark.kind == kind)
-            fields << field;
-    }
-    return fields;
 }
 
 bool FieldMarks::carries(const QString& message) const

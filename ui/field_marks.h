@@ -4,7 +4,6 @@
 
 #pragma once
 
-#include <QList>
 #include <QPalette>
 #include <QPointer>
 #include <QString>
@@ -28,20 +27,6 @@ enum class MarkKind {
     Stale,    // a result that still holds an earlier batch's number: greyed text
 };
 
-// What the user did: one of the three calculations, or a choice that fills in
-// other fields; the owner of the marks it sets.
-enum class Operation { Sugar, Sulfite, Yeast, Gravity, Variety };
-
-constexpr Operation operationOf(Calculation calculation)
-{
-    switch (calculation) {
-    case Calculation::Sugar: return Operation::Sugar;
-    case Calculation::Sulfite: return Operation::Sulfite;
-    case Calculation::Yeast: break;
-    }
-    return Operation::Yeast;
-}
-
 // How a note names a field: the caption it is known by on the window.
 using NoteCaption = std::function<QString(Field)>;
 
@@ -57,15 +42,17 @@ struct FieldNote {
 // Marks on the fields of a window, one per field, each with its reason worded
 // for the user in the field's tool tip. Failure and notice marks lay a thin
 // frame over the field; a stale mark greys the field's text and says so in
-// its accessible description. The operation that set a mark takes it away on
-// its next run; the field gets its tool tip, description and colours back.
+// its accessible description. A marked field carries the property
+// calculationFailed, calculationNotice or resultStale. The calculation that
+// set a mark takes it away on its next run; the field gets its tool tip,
+// description and colours back.
 class FieldMarks {
 public:
     // `widgetOf` gives a field's control, `captionOf` its name in a note;
     // `window` holds the frames.
     FieldMarks(QWidget& window, std::function<QWidget*(Field)> widgetOf, NoteCaption captionOf);
 
-    // Takes the earlier marks of `operation` away, which has run again, and
+    // Takes the earlier marks of `calculation` away, which has run again, and
     // sets the ones `update` calls for, given the fields as they stand after
     // it (`after`):
     //  - the field a failure names gets a failure mark, its text quoted;
@@ -73,21 +60,20 @@ public:
     //    hold an earlier text are stale;
     //  - each notice marks its results with a notice mark.
     // Returns the note to show: the failure's, or else the first notice's.
-    std::optional<FieldNote> apply(Operation operation, const FieldUpdate& update,
+    std::optional<FieldNote> apply(Calculation calculation, const FieldUpdate& update,
                                    const CalculatorFields& after);
 
     void clear(Field field);
     // The stale marks of every calculation that reads `input`, edited now.
     void clearStaleReading(Field input);
 
-    QList<Field> marked(MarkKind kind) const;
     // True while some mark gives `message` as its reason.
     bool carries(const QString& message) const;
 
 private:
     struct Mark {
         MarkKind kind = MarkKind::Failure;
-        Operation owner = Operation::Sugar;
+        Calculation owner = Calculation::Sugar;
         QString message;
         QPointer<QFrame> frame;
         QString savedToolTip;
@@ -96,8 +82,8 @@ private:
         QPalette savedPalette;
     };
 
-    void mark(Field field, MarkKind kind, Operation owner, const QString& message);
-    void clearOwnedBy(Operation owner, std::optional<MarkKind> kind = {});
+    void mark(Field field, MarkKind kind, Calculation owner, const QString& message);
+    void clearOwnedBy(Calculation owner, std::optional<MarkKind> kind = {});
 
     QWidget& m_window;
     std::function<QWidget*(Field)> m_widgetOf;

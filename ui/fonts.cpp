@@ -64,19 +64,6 @@ void insertOnce()
     // clang-format on
 }
 
-QFont makeFont(const QString& family, QFont::StyleHint hint, qreal pointSize)
-{
-    registerFontSubstitutes();
-    QFont font(family);
-    font.setStyleHint(hint);
-    font.setPointSizeF(pointSize);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    return font;
-}
-
 }  // namespace
 
 void registerFontSubstitutes()
@@ -85,13 +72,17 @@ void registerFontSubstitutes()
     Q_UNUSED(registered);
 }
 
-QFont songTiFont(qreal pointSize) { return makeFont(kSongTi, QFont::Serif, pointSize); }
-
-QFont kaiTiFont(qreal pointSize) { return makeFont(kKaiTi, QFont::Serif, pointSize); }
-
-QFont timesNewRomanFont(qreal pointSize)
+QFont songTiFont(qreal pointSize)
 {
-    return makeFont(kTimesNewRoman, QFont::Times, pointSize);
+    registerFontSubstitutes();
+    QFont font(kSongTi);
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
 }
 
 QString missingChineseFaceMessage()

@@ -18,11 +18,9 @@ namespace mostaric::ui {
 // again does nothing. The font functions below call it themselves too.
 void registerFontSubstitutes();
 
-// 宋体 / 楷体_GB2312 / Times New Roman at the given point size: regular weight
-// (400), not italic, not underlined.
+// 宋体 at the given point size, regular weight: the windows' own font, which
+// their forms cannot give, since a form holds whole points only.
 QFont songTiFont(qreal pointSize);
-QFont kaiTiFont(qreal pointSize);
-QFont timesNewRomanFont(qreal pointSize);
 
 // Empty while some installed face can draw Simplified Chinese. Otherwise one
 // line, in English since no Chinese character could be drawn, saying how this

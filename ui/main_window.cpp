@@ -129,16 +129,16 @@ void MainWindow::bindEvents()
     // Choices: only the user's (activated), never a programmatic change.
     // Choosing a customary sugar amount triggers nothing.
     connect(ui.bizhong, &QComboBox::activated, this,
-            [this] { run(Operation::Gravity, chooseGravity(fields().text(Field::bizhong))); });
+            [this] { choose(Field::bizhong, chooseGravity(fields().text(Field::bizhong))); });
     connect(ui.pinzhong, &QComboBox::activated, this,
-            [this] { run(Operation::Variety, chooseVariety(fields().text(Field::pinzhong))); });
+            [this] { choose(Field::pinzhong, chooseVariety(fields().text(Field::pinzhong))); });
 
     connect(ui.jisuan, &QPushButton::clicked, this,
-            [this] { run(Operation::Sugar, calculateSugar(fields())); });
+            [this] { calculate(Calculation::Sugar, calculateSugar(fields())); });
     connect(ui.jialiu, &QPushButton::clicked, this,
-            [this] { run(Operation::Sulfite, calculateSulfite(fields())); });
+            [this] { calculate(Calculation::Sulfite, calculateSulfite(fields())); });
     connect(ui.jiaomu, &QPushButton::clicked, this,
-            [this] { run(Operation::Yeast, calculateYeast(fields())); });
+            [this] { calculate(Calculation::Yeast, calculateYeast(fields())); });
 
     connect(ui.explain_c, &QPushButton::clicked, this, &MainWindow::explanationRequested);
     connect(ui.Command1, &QPushButton::clicked, this, &MainWindow::webLinkRequested);
@@ -201,18 +201,22 @@ CalculatorFields MainWindow::fields() const
     return fields;
 }
 
-void MainWindow::run(Operation operation, const FieldUpdate& update)
+void MainWindow::choose(Field list, const FieldUpdate& update)
+{
+    // A choice is an edit of its own list and of every field it writes.
+    for (const FieldText& written : update.writes) {
+        writeText(written.field, toQString(written.text));
+        m_marks.clearStaleReading(written.field);
+    }
+    m_marks.clearStaleReading(list);
+    hideNoteWhenUnmarked();
+}
+
+void MainWindow::calculate(Calculation calculation, const FieldUpdate& update)
 {
     for (const FieldText& written : update.writes)
         writeText(written.field, toQString(written.text));
-    if (operation == Operation::Gravity || operation == Operation::Variety) {
-        // A choice is an edit of every field it writes, and of its own list.
-        m_marks.clearStaleReading(operation == Operation::Gravity ? Field::bizhong
-                                                                  : Field::pinzhong);
-        for (const FieldText& written : update.writes)
-            m_marks.clearStaleReading(written.field);
-    }
-    const std::optional<FieldNote> note = m_marks.apply(operation, update, fields());
+    const std::optional<FieldNote> note = m_marks.apply(calculation, update, fields());
     hideNoteWhenUnmarked();
     if (note) {
         QWidget* widget = fieldWidget(note->anchor);

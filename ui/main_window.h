@@ -4,7 +4,6 @@
 
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -38,8 +37,6 @@ public:
 
     // The calculator's state as the controls hold it now.
     CalculatorFields fields() const;
-    // The control of a field; never null.
-    QWidget* fieldWidget(Field field) const;
     QPushButton* forumButton() const;
     // Puts the focus on the first control of the keyboard order (s3).
     void focusFirstControl();
@@ -48,11 +45,6 @@ public:
     // away by itself, never a modal dialog. lastNote() is the one shown last.
     void showNote(QWidget* anchor, const QString& text);
     QString lastNote() const { return m_lastNote; }
-
-    // The fields marked now as the cause of a failed calculation, or with a
-    // mark of `kind`.
-    QList<Field> markedFields() const { return m_marks.marked(MarkKind::Failure); }
-    QList<Field> markedFields(MarkKind kind) const { return m_marks.marked(kind); }
 
 Q_SIGNALS:
     void explanationRequested();
@@ -70,13 +62,15 @@ private:
         QLabel* unit = nullptr;  // none after a list or the hidden field
     };
 
+    QWidget* fieldWidget(Field field) const;
     void pairFieldsWithLabels();
     void describeFields();
     void loadStartState();
     void bindEvents();
     QString captionWithUnit(Field field) const;
     QString noteCaption(Field field) const;
-    void run(Operation operation, const FieldUpdate& update);
+    void choose(Field list, const FieldUpdate& update);
+    void calculate(Calculation calculation, const FieldUpdate& update);
     void writeText(Field field, const QString& text);
     void clearMark(Field field);
     void hideNoteWhenUnmarked();

@@ -34,6 +34,7 @@ const QString kFitterName = QStringLiteral("mostaric_textFit");
 constexpr qreal kFaintEdge = 1.0;
 constexpr qreal kScaledSlack = 0.5;
 constexpr qreal kLineGap = 1.0;
+constexpr double kSmallestFitScale = 0.85;
 constexpr int kScaleSteps = 6;  // 100 %, 97.5 %, ... 85 %
 
 struct Line {

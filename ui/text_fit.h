@@ -22,7 +22,4 @@ namespace mostaric::ui {
 // and what screen readers read do not change. Calling it again refits.
 void fitTextsToBoxes(QWidget& window);
 
-// The smallest share of a label's requested size that fitting may use.
-inline constexpr double kSmallestFitScale = 0.85;
-
 }  // namespace mostaric::ui

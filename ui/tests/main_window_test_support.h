@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QList>
 #include <QPushButton>
 #include <QString>
 #include <QTest>
@@ -82,6 +83,20 @@ inline QString qs(std::string_view utf8)
 }
 
 inline QString nameOf(Field field) { return qs(kFields[indexOf(field)].name); }
+
+// The fields that carry a mark of `kind` now, by the property the mark sets.
+inline QList<Field> markedFields(const QWidget& window, ui::MarkKind kind = ui::MarkKind::Failure)
+{
+    const char* property = kind == ui::MarkKind::Failure ? "calculationFailed"
+        : kind == ui::MarkKind::Notice                   ? "calculationNotice"
+                                                         : "resultStale";
+    QList<Field> marked;
+    for (const FieldInfo& info : kFields) {
+        if (window.findChild<QWidget*>(nameOf(info.field))->property(property).toBool())
+            marked << info.field;
+    }
+    return marked;
+}
 
 // Enters the typical batch as a user would: lists chosen by keys, inputs
 // typed; false when a list lacks an entry.

@@ -41,10 +41,20 @@ struct NamedFont {
     bool chinese;  // the face itself must hold the CJK glyphs
 };
 
+// A control's font as its form sets it (family and size) over the window's.
+QFont formFont(const char16_t* family, qreal pointSize)
+{
+    QFont font;
+    font.setFamilies({QString::fromUtf16(family)});
+    font.setPointSizeF(pointSize);
+    return font.resolve(mostaric::ui::songTiFont(10.5));
+}
+
 const NamedFont kFonts[] = {
     {"songTi", u"宋体", mostaric::ui::songTiFont, true},
-    {"kaiTi", u"楷体_GB2312", mostaric::ui::kaiTiFont, true},
-    {"timesNewRoman", u"Times New Roman", mostaric::ui::timesNewRomanFont, false},
+    {"kaiTi", u"楷体_GB2312", [](qreal size) { return formFont(u"楷体_GB2312", size); }, true},
+    {"timesNewRoman", u"Times New Roman",
+     [](qreal size) { return formFont(u"Times New Roman", size); }, false},
 };
 
 // Characters of the windows' texts, full- and half-width.
@@ -102,8 +112,8 @@ private Q_SLOTS:
         }
     }
 
-    // Each helper names the window's family at the given size, regular and
-    // upright, and resolves to an installed face: the family itself or one of
+    // Each font the windows ask for names its family at the given size,
+    // regular and upright, and resolves to an installed face: the family itself or one of
     // its registered substitutes, never an unrelated fallback.
     void fonts()
     {

@@ -21,6 +21,7 @@ using mostaric::Field;
 using mostaric::test::chooseByKeys;
 using mostaric::test::click;
 using mostaric::test::control;
+using mostaric::test::markedFields;
 using mostaric::test::retype;
 using mostaric::test::s;
 using mostaric::ui::MainWindow;
@@ -80,7 +81,7 @@ private Q_SLOTS:
             retype(box(setUp), setUp == QLatin1String("Tt2") ? QStringLiteral("9") : QString());
         }
         click(*m_window, button);
-        QCOMPARE(m_window->markedFields(MarkKind::Notice).size(), results.size());
+        QCOMPARE(markedFields(*m_window, MarkKind::Notice).size(), results.size());
         for (const QString& result : results) {
             QVERIFY(box(result)->property("calculationNotice").toBool());
             auto* frame = m_window->findChild<QFrame*>(QStringLiteral("noticeMark_") + result);
@@ -88,11 +89,11 @@ private Q_SLOTS:
             QVERIFY(box(result)->toolTip().contains(noteSays));
         }
         QVERIFY(m_window->lastNote().contains(noteSays));
-        QVERIFY(m_window->markedFields().isEmpty());
+        QVERIFY(markedFields(*m_window).isEmpty());
         // Any earlier mark goes with the next run that needs none.
         typical();
         click(*m_window, button);
-        QVERIFY(m_window->markedFields(MarkKind::Notice).isEmpty());
+        QVERIFY(markedFields(*m_window, MarkKind::Notice).isEmpty());
     }
 
     // Results a failed run did not reach look stale until the next
@@ -125,7 +126,7 @@ private Q_SLOTS:
         click(*m_window, button);
         retype(box(s("weit")), QString());
         click(*m_window, button);
-        QCOMPARE(m_window->markedFields(MarkKind::Stale).size(), stale.size());
+        QCOMPARE(markedFields(*m_window, MarkKind::Stale).size(), stale.size());
         for (const QString& result : stale)
             QVERIFY2(looksStale(result), qPrintable(result));
 
@@ -137,7 +138,7 @@ private Q_SLOTS:
         } else {
             QVERIFY(chooseByKeys(control<QComboBox>(*m_window, clearBy), entry));
         }
-        QVERIFY(m_window->markedFields(MarkKind::Stale).isEmpty());
+        QVERIFY(markedFields(*m_window, MarkKind::Stale).isEmpty());
         for (const QString& result : stale) {
             QVERIFY(!looksStale(result));
             QCOMPARE(box(result)->accessibleDescription(), QString());
