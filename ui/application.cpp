@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/application.h"
@@ -31,7 +30,8 @@ QString forumAddress() { return QString::fromUtf8(MOSTARIC_FORUM_ADDRESS); }
 // The address names a host; the scheme is ours to choose.
 QUrl forumUrl() { return QUrl(QStringLiteral("https://") + forumAddress()); }
 
-bool openInSystemBrowser(const QUrl& url) { return QDesktopServices::openUrl(url); }
+// The user's default browser: no shell, no command line, no waiting.
+static bool openInSystemBrowser(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 QIcon appIcon()
 {
@@ -62,6 +62,14 @@ void centreOnScreen(QWidget& window)
     QRect centred = frame;
     centred.moveCenter(screen->availableGeometry().center());
     window.setGeometry(window.geometry().translated(centred.topLeft() - frame.topLeft()));
+}
+
+// Shows `window` in front, with the keyboard: the user asked for it.
+static void bringUp(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 void prepareApplication(QApplication& app)
@@ -96,9 +104,7 @@ void Application::start()
     if (m_ended || m_mainWindow == nullptr)
         return;
     centreOnScreen(*m_mainWindow);
-    m_mainWindow->show();
-    m_mainWindow->raise();
-    m_mainWindow->activateWindow();
+    bringUp(*m_mainWindow);
     m_mainWindow->focusFirstControl();
 }
 
@@ -120,9 +126,7 @@ void Application::showExplanation()
         connect(m_explanationWindow, &ExplanationWindow::backRequested, this,
                 &Application::showMainWindow);
     }
-    m_explanationWindow->show();
-    m_explanationWindow->raise();
-    m_explanationWindow->activateWindow();
+    bringUp(*m_explanationWindow);
 }
 
 void Application::showMainWindow()
@@ -131,17 +135,14 @@ void Application::showMainWindow()
         return;
     if (m_explanationWindow != nullptr)
         m_explanationWindow->hide();
-    m_mainWindow->show();  // where it was: hiding keeps the position
-    m_mainWindow->raise();
-    m_mainWindow->activateWindow();
+    bringUp(*m_mainWindow);  // where it was: hiding keeps the position
 }
 
 void Application::openForum()
 {
     if (m_ended || m_mainWindow == nullptr)
         return;
-    const QUrl url = forumUrl();
-    if (!m_launcher(url)) {
+    if (!m_launcher(forumUrl())) {
         m_mainWindow->showNote(m_mainWindow->forumButton(),
                                QStringLiteral("未能打开浏览器。论坛网址：%1").arg(forumAddress()));
     }

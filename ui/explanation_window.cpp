@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/explanation_window.h"
@@ -8,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
 
 #include "ui/application.h"
 #include "ui/fonts.h"
@@ -41,13 +41,10 @@ void ExplanationWindow::showEvent(QShowEvent* event)
         // Tool windows are shown without being activated on some platforms
         // (Windows); the window was opened by the user, so it takes the
         // keyboard once it is on screen, and Enter or Space press `goback`.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (isVisible())
-                    activateWindow();
-            },
-            Qt::QueuedConnection);
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible())
+                activateWindow();
+        });
     }
     QWidget::showEvent(event);
 }

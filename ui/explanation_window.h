@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
@@ -18,16 +17,12 @@ namespace Ui {
 class ExplanationWindow;
 }
 
-// The explanation window `explain`, laid out by explanation_window.ui: a fixed
-// page of definitions, formulas, the gravity temperature and the juice yields
-// with one button, `goback` ("返  回"). A tool window the taskbar does not
-// list, centred on its screen when made; it keeps wherever it is moved to.
-//
-// `goback` (click, Enter or Space), Enter and Escape with any modifier, and
-// the close box emit
-// backRequested; the owner hides the window and shows the main window. The
-// close box's close goes through, which only hides the window, and emits
-// backRequested only if the window was shown.
+// The explanation window `explain` of explanation_window.ui: a fixed page of
+// definitions, formulas and tables with one button, `goback` ("返  回"). A
+// tool window the taskbar does not list, centred when made, then left where
+// the user moves it. `goback`, Enter or Escape (with any modifier) and the
+// close box emit backRequested (the close box only if the window was shown);
+// the owner hides the window. A close goes through: it only hides.
 class ExplanationWindow : public QWidget {
     Q_OBJECT
 

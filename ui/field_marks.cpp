@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/field_marks.h"
@@ -24,9 +23,7 @@ constexpr qsizetype kQuotedHead = 14;
 // Never splits a surrogate pair: a cut that would is moved by one unit.
 qsizetype safeCut(const QString& text, qsizetype at)
 {
-    if (at > 0 && at < text.size() && text.at(at).isLowSurrogate())
-        return at - 1;
-    return at;
+    return at > 0 && at < text.size() && text.at(at).isLowSurrogate() ? at - 1 : at;
 }
 
 QString quotedForNote(const QString& text)
@@ -51,7 +48,7 @@ QString notFiniteNote(const QString& caption)
     return QStringLiteral("无法计算“%1”：结果超出了数值范围。").arg(caption);
 }
 
-QString noticeNote(const CalculationNotice& notice, const NoteCaption& captionOf)
+QString noticeNote(const CalculationNotice& notice, const std::function<QString(Field)>& captionOf)
 {
     if (notice.kind == CalculationNotice::Kind::TargetBelowMust)
         return QStringLiteral("理想酒精度低于此葡萄浆本身能酿出的酒精度，不需要加糖；"
@@ -71,10 +68,7 @@ QString noticeNote(const CalculationNotice& notice, const NoteCaption& captionOf
     return QStringLiteral("请先%1再计算：这里的 0 不是算出来的。").arg(steps.join(QChar(0xff0c)));
 }
 
-QString staleNote()
-{
-    return QStringLiteral("不是当前的结果：上次计算没有完成，这里仍是之前的数值。");
-}
+const QString kStaleNote = QStringLiteral("不是当前的结果：上次计算没有完成，这里仍是之前的数值。");
 
 // The property a marked field carries, for style sheets and tests.
 const char* propertyOf(MarkKind kind)
@@ -87,9 +81,7 @@ const char* propertyOf(MarkKind kind)
     return "resultStale";
 }
 
-// Frames stand out at 3:1 or better against a light and a dark window: red
-// where a calculation could not use a field, amber where it answered with a
-// zero or a negative amount to explain.
+// Red for a failure, amber for a notice: 3:1 or better on light and dark.
 QString frameColour(MarkKind kind, const QWidget& window)
 {
     const bool dark = window.palette().color(QPalette::Window).lightnessF() < 0.5F;
@@ -104,8 +96,7 @@ const char* frameName(MarkKind kind)
     return kind == MarkKind::Failure ? "failureMark_%1" : "noticeMark_%1";
 }
 
-// The frame takes no focus and no clicks, and changes neither the field nor
-// the layout.
+// The frame takes no focus or clicks and leaves field and layout alone.
 QFrame* makeFrame(QWidget& window, const QWidget& field, MarkKind kind)
 {
     auto* frame = new QFrame(&window);
@@ -122,8 +113,7 @@ QFrame* makeFrame(QWidget& window, const QWidget& field, MarkKind kind)
     return frame;
 }
 
-// A stale result's text: halfway from its own colour to its background, grey
-// on either palette and still legible.
+// Halfway from the text's colour to its background: grey yet legible.
 void drawStale(QWidget& widget)
 {
     QPalette palette = widget.palette();
@@ -147,7 +137,7 @@ QString pasteRefusedNote(const QString& text)
 }
 
 FieldMarks::FieldMarks(QWidget& window, std::function<QWidget*(Field)> widgetOf,
-                       NoteCaption captionOf)
+                       std::function<QString(Field)> captionOf)
     : m_window(window), m_widgetOf(std::move(widgetOf)), m_captionOf(std::move(captionOf))
 { }
 
@@ -174,7 +164,7 @@ std::optional<FieldNote> FieldMarks::apply(Calculation calculation, const FieldU
     mark(failure.field, MarkKind::Failure, calculation, message);
     for (const Field result : calculationFields(calculation).writes) {
         if (result != failure.field && !update.wrote(result) && !after.text(result).empty())
-            mark(result, MarkKind::Stale, calculation, staleNote());
+            mark(result, MarkKind::Stale, calculation, kStaleNote);
     }
     return FieldNote{failure.field, message};
 }

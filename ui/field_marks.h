@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
@@ -27,9 +26,6 @@ enum class MarkKind {
     Stale,    // a result that still holds an earlier batch's number: greyed text
 };
 
-// How a note names a field: the caption it is known by on the window.
-using NoteCaption = std::function<QString(Field)>;
-
 // The note on a paste into a number input that was not a number.
 QString pasteRefusedNote(const QString& text);
 
@@ -48,18 +44,16 @@ struct FieldNote {
 // description and colours back.
 class FieldMarks {
 public:
-    // `widgetOf` gives a field's control, `captionOf` its name in a note;
-    // `window` holds the frames.
-    FieldMarks(QWidget& window, std::function<QWidget*(Field)> widgetOf, NoteCaption captionOf);
+    // `window` holds the frames; `captionOf` names a field in a note by the
+    // caption it is known by on the window.
+    FieldMarks(QWidget& window, std::function<QWidget*(Field)> widgetOf,
+               std::function<QString(Field)> captionOf);
 
-    // Takes the earlier marks of `calculation` away, which has run again, and
-    // sets the ones `update` calls for, given the fields as they stand after
-    // it (`after`):
-    //  - the field a failure names gets a failure mark, its text quoted;
-    //  - a failed calculation's results that it did not write and that still
-    //    hold an earlier text are stale;
-    //  - each notice marks its results with a notice mark.
-    // Returns the note to show: the failure's, or else the first notice's.
+    // Replaces the marks of `calculation`, run again, by those `update` calls
+    // for (`after`: the fields after it): a failure mark on the field a
+    // failure names, stale marks on its results still holding an earlier
+    // text, notice marks on each notice's results. Returns the note to show:
+    // the failure's, or else the first notice's.
     std::optional<FieldNote> apply(Calculation calculation, const FieldUpdate& update,
                                    const CalculatorFields& after);
 
@@ -87,7 +81,7 @@ private:
 
     QWidget& m_window;
     std::function<QWidget*(Field)> m_widgetOf;
-    NoteCaption m_captionOf;
+    std::function<QString(Field)> m_captionOf;
     std::map<Field, Mark> m_marks;
 };
 

@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/fonts.h"
@@ -68,8 +67,7 @@ void insertOnce()
 
 void registerFontSubstitutes()
 {
-    static const bool registered = (insertOnce(), true);
-    Q_UNUSED(registered);
+    [[maybe_unused]] static const bool registered = (insertOnce(), true);
 }
 
 QFont songTiFont(qreal pointSize)

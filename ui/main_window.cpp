@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/main_window.h"
@@ -9,7 +8,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QToolTip>
 
@@ -27,24 +25,6 @@
 #include "ui_main_window.h"
 
 namespace mostaric::ui {
-namespace {
-
-int findExactly(const QComboBox& list, const QString& text)
-{
-    return list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-}
-
-// The same Chinese copy menu as the inputs have.
-void giveCopyMenu(QLineEdit* box)
-{
-    QObject::connect(box, &QWidget::customContextMenuRequested, box, [box](const QPoint& at) {
-        QMenu* menu = createEditMenu(*box, [] {});
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(box->mapToGlobal(at));
-    });
-}
-
-}  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent),
@@ -70,7 +50,6 @@ MainWindow::~MainWindow() = default;
 void MainWindow::pairFieldsWithLabels()
 {
     const Ui::MainWindow& ui = *m_ui;
-    // clang-format off
     const std::tuple<Field, QWidget*, QLabel*, QLabel*> controls[] = {
         {Field::pinzhong, ui.pinzhong, ui.Label25, nullptr},
         {Field::weit, ui.weit, ui.Label4, ui.Label5},
@@ -88,7 +67,6 @@ void MainWindow::pairFieldsWithLabels()
         {Field::jiaomu2, ui.jiaomu2, ui.Label18, ui.Label19},
         {Field::sd, ui.sd, nullptr, nullptr},
     };
-    // clang-format on
     for (const auto& [field, widget, caption, unit] : controls)
         m_fields[indexOf(field)] = {widget, caption, unit};
 }
@@ -100,8 +78,12 @@ void MainWindow::describeFields()
         if (info.kind == FieldKind::Hidden)
             continue;
         fieldWidget(info.field)->setAccessibleName(captionWithUnit(info.field));
-        if (info.kind == FieldKind::Result)
-            giveCopyMenu(qobject_cast<QLineEdit*>(fieldWidget(info.field)));
+        if (info.kind != FieldKind::Result)
+            continue;
+        // The same Chinese copy menu as the inputs have.
+        auto* box = static_cast<QLineEdit*>(fieldWidget(info.field));
+        connect(box, &QWidget::customContextMenuRequested, box,
+                [box](const QPoint& at) { popUpEditMenu(*box, box->mapToGlobal(at), {}); });
     }
 
     QPushButton* forum = m_ui->Command1;
@@ -116,7 +98,7 @@ void MainWindow::loadStartState()
         if (auto* list = qobject_cast<QComboBox*>(fieldWidget(info.field))) {
             for (const std::string_view entry : listEntries(info.field))
                 list->addItem(toQString(entry));
-            list->setCurrentIndex(findExactly(*list, toQString(start.text(info.field))));
+            list->setCurrentIndex(list->findText(toQString(start.text(info.field))));
         } else {
             writeText(info.field, toQString(start.text(info.field)));
         }
@@ -126,8 +108,7 @@ void MainWindow::loadStartState()
 void MainWindow::bindEvents()
 {
     const Ui::MainWindow& ui = *m_ui;
-    // Choices: only the user's (activated), never a programmatic change.
-    // Choosing a customary sugar amount triggers nothing.
+    // The user's choices only (activated); choosing a sugar amount does nothing.
     connect(ui.bizhong, &QComboBox::activated, this,
             [this] { choose(Field::bizhong, chooseGravity(fields().text(Field::bizhong))); });
     connect(ui.pinzhong, &QComboBox::activated, this,
@@ -176,8 +157,8 @@ QString MainWindow::captionWithUnit(Field field) const
     return controls.caption->text() + QLatin1Char(' ') + controls.unit->text();
 }
 
-// A result by its caption and its unit ("您需要加入" stands thrice), an input
-// or a list by its caption, the hidden juice yield by the list that sets it.
+// A result by caption and unit ("您需要加入" stands thrice), others by caption,
+// the hidden juice yield by the list that sets it.
 QString MainWindow::noteCaption(Field field) const
 {
     if (field == Field::sd)
@@ -192,11 +173,11 @@ CalculatorFields MainWindow::fields() const
     CalculatorFields fields;
     for (const FieldInfo& info : kFields) {
         const QWidget* widget = fieldWidget(info.field);
-        if (const auto* list = qobject_cast<const QComboBox*>(widget))
-            fields.text(info.field) =
-                list->currentIndex() >= 0 ? toStdString(list->currentText()) : std::string();
-        else
-            fields.text(info.field) = toStdString(static_cast<const QLineEdit*>(widget)->text());
+        const auto* list = qobject_cast<const QComboBox*>(widget);
+        // A list with no entry chosen gives an empty text.
+        const QString text =
+            list != nullptr ? list->currentText() : static_cast<const QLineEdit*>(widget)->text();
+        fields.text(info.field) = text.toStdString();
     }
     return fields;
 }
@@ -230,7 +211,7 @@ void MainWindow::writeText(Field field, const QString& text)
     auto* box = qobject_cast<QLineEdit*>(widget);
     if (auto* list = qobject_cast<QComboBox*>(widget)) {
         if (list->currentText() != text || list->currentIndex() < 0)
-            list->setCurrentIndex(findExactly(*list, text));
+            list->setCurrentIndex(list->findText(text));  // exact, case-sensitive
     } else if (box->text() != text) {
         box->setText(text);  // an unchanged text keeps caret and selection
         // The caret at the start, as a Windows text box puts it: a text wider
@@ -269,8 +250,7 @@ void MainWindow::showNote(QWidget* anchor, const QString& text)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // The close box ends the program as "退  出" does; the Application
-    // closes and destroys the windows itself.
+    // The close box ends the program as "退  出" does, through the Application.
     event->ignore();
     Q_EMIT exitRequested();
 }

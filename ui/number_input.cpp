@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/number_input.h"
@@ -15,6 +14,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -70,11 +70,7 @@ std::optional<std::int16_t> typedCharacterCode(const QKeyEvent& event)
 
 bool passesNumericKeyFilter(const QString& text)
 {
-    for (const QChar unit : text) {
-        if (!passes(unit.unicode()))
-            return false;
-    }
-    return true;
+    return std::ranges::all_of(text, [](QChar unit) { return passes(unit.unicode()); });
 }
 
 QString filterTypedText(const QString& text)
@@ -88,41 +84,35 @@ QString filterTypedText(const QString& text)
     return kept;
 }
 
-QMenu* createEditMenu(QLineEdit& box, const std::function<void()>& paste)
+void popUpEditMenu(QLineEdit& box, const QPoint& at, const std::function<void()>& paste)
 {
     auto* menu = new QMenu(&box);
-    QLineEdit* target = &box;
-    const auto add = [menu](const char* name, const QString& text, bool enabled) {
+    const auto add = [menu, &box](const char* name, const QString& text, bool enabled,
+                                  const auto& act) {
         QAction* action = menu->addAction(text);
         action->setObjectName(QLatin1String(name));
         action->setEnabled(enabled);
-        return action;
+        QObject::connect(action, &QAction::triggered, &box, act);
     };
     const bool editable = !box.isReadOnly();
     const bool selection = box.hasSelectedText();
     if (editable) {
-        QObject::connect(add("edit-undo", QStringLiteral("撤销(&U)"), box.isUndoAvailable()),
-                         &QAction::triggered, target, &QLineEdit::undo);
-        QObject::connect(add("edit-redo", QStringLiteral("重做(&R)"), box.isRedoAvailable()),
-                         &QAction::triggered, target, &QLineEdit::redo);
+        add("edit-undo", QStringLiteral("撤销(&U)"), box.isUndoAvailable(), &QLineEdit::undo);
+        add("edit-redo", QStringLiteral("重做(&R)"), box.isRedoAvailable(), &QLineEdit::redo);
         menu->addSeparator();
-        QObject::connect(add("edit-cut", QStringLiteral("剪切(&T)"), selection),
-                         &QAction::triggered, target, &QLineEdit::cut);
+        add("edit-cut", QStringLiteral("剪切(&T)"), selection, &QLineEdit::cut);
     }
-    QObject::connect(add("edit-copy", QStringLiteral("复制(&C)"), selection), &QAction::triggered,
-                     target, &QLineEdit::copy);
+    add("edit-copy", QStringLiteral("复制(&C)"), selection, &QLineEdit::copy);
     if (editable) {
         const QClipboard* clipboard = QGuiApplication::clipboard();
         const bool canPaste = clipboard != nullptr && !clipboard->text().isEmpty();
-        QObject::connect(add("edit-paste", QStringLiteral("粘贴(&P)"), canPaste),
-                         &QAction::triggered, target, [paste] { paste(); });
-        QObject::connect(add("edit-delete", QStringLiteral("删除(&D)"), selection),
-                         &QAction::triggered, target, [target] { target->del(); });
+        add("edit-paste", QStringLiteral("粘贴(&P)"), canPaste, [paste] { paste(); });
+        add("edit-delete", QStringLiteral("删除(&D)"), selection, [&box] { box.del(); });
     }
     menu->addSeparator();
-    QObject::connect(add("select-all", QStringLiteral("全选(&A)"), !box.text().isEmpty()),
-                     &QAction::triggered, target, &QLineEdit::selectAll);
-    return menu;
+    add("select-all", QStringLiteral("全选(&A)"), !box.text().isEmpty(), &QLineEdit::selectAll);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(at);
 }
 
 NumberInput::NumberInput(QWidget* parent) : QLineEdit(parent)
@@ -174,9 +164,7 @@ void NumberInput::inputMethodEvent(QInputMethodEvent* event)
 
 void NumberInput::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu* menu = createEditMenu(*this, [this] { pasteWhole(false); });
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    popUpEditMenu(*this, event->globalPos(), [this] { pasteWhole(false); });
     event->accept();
 }
 

@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QApplication>
@@ -12,7 +11,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <utility>
 
 #include "ui/application.h"
@@ -23,10 +21,9 @@
 namespace mostaric::ui {
 namespace {
 
-// While the QApplication is being built, Qt's messages are held back. If it
-// cannot load a platform (no display, or none it can reach) it reports at
-// length and aborts; we print one line and exit with 1 instead. Otherwise the
-// held messages go on to the handler that was in place.
+// Qt's messages are held back while the QApplication is built. If it cannot
+// load a platform (no display) it would report at length and abort; we print
+// one line and exit with 1. Otherwise the held messages go on.
 struct HeldMessage {
     QtMsgType type;
     QByteArray file, function, category;
@@ -62,8 +59,7 @@ void releaseHeldMessages()
     }
 }
 
-// Says, on stderr and below the heading of the main window, that no
-// installed face can draw the windows' Chinese texts.
+// Says on stderr and below the main window's heading that no face draws Chinese.
 void reportMissingChineseFace(MainWindow& window)
 {
     const QString message = missingChineseFaceMessage();
@@ -74,12 +70,10 @@ void reportMissingChineseFace(MainWindow& window)
     window.showNote(anchor, message);  // recorded and announced to screen readers now
     // Shown again once the window is first activated, which takes any tool
     // tip shown before it away at once.
+    const auto showAgain = [&window, anchor, message] { window.showNote(anchor, message); };
     QObject::connect(
         window.windowHandle(), &QWindow::activeChanged, &window,
-        [&window, anchor, message] {
-            QTimer::singleShot(0, &window,
-                               [&window, anchor, message] { window.showNote(anchor, message); });
-        },
+        [&window, showAgain] { QTimer::singleShot(0, &window, showAgain); },
         Qt::SingleShotConnection);
 }
 
@@ -88,27 +82,21 @@ void reportMissingChineseFace(MainWindow& window)
 int runProgram(int argc, char** argv, const std::function<void(Application&)>& started,
                const std::function<void(const char* step)>& reached)
 {
-    const auto step = [&reached](const char* name) {
-        if (reached)
-            reached(name);
-    };
     char name[] = "mostaric";
     char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : name, nullptr};
     int qtArgc = 1;
-    std::optional<QApplication> app;
     g_previousHandler = qInstallMessageHandler(&holdMessage);
-    app.emplace(qtArgc, qtArgv);
+    QApplication app(qtArgc, qtArgv);
     releaseHeldMessages();
-    step("qapplication");
-    prepareApplication(*app);
-    step("prepared");
+    reached("qapplication");
+    prepareApplication(app);
+    reached("prepared");
     Application program;
-    step("constructed");
+    reached("constructed");
     program.start();
     reportMissingChineseFace(program.mainWindow());
-    step("started");
-    if (started)
-        started(program);
+    reached("started");
+    started(program);
     return QApplication::exec();
 }
 

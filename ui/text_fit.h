@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
@@ -13,13 +12,12 @@ namespace mostaric::ui {
 // faces are taller or wider (Noto CJK keeps a large ascent above its glyphs),
 // so a text could wrap into a line its box cannot show, or lose its lower edge.
 //
-// fitTextsToBoxes leaves alone every caption label of `window` whose text, as
-// the label lays it out, stays inside its box (with the reference faces: all).
-// It draws any other one itself, same text, colours and face: its lines first
-// pulled up into the room above the glyphs at a tighter pitch (never
-// touching), and only where that is not enough smaller, in steps down to 85 %.
-// The label's font, text and geometry stay as they were, so what it asks for
-// and what screen readers read do not change. Calling it again refits.
+// fitTextsToBoxes leaves every label of `window` whose text stays inside its
+// box alone (with the reference faces: all) and draws any other itself, same
+// text, colours and face: its lines pulled up at a tighter pitch (never
+// touching), and only where that is not enough smaller, down to 85 %. Font,
+// text and geometry stay, so requests and screen readers do not change.
+// Calling it again refits.
 void fitTextsToBoxes(QWidget& window);
 
 }  // namespace mostaric::ui
