@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The three buttons: sugar (Tt1, then jiutiji), sulfite (s2, then s3) and
