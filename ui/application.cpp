@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QThread>
 
+#include <initializer_list>
+
 #include "mostaric_build_info.h"
 #include "ui/explanation_window.h"
 #include "ui/fonts.h"
@@ -156,8 +158,7 @@ void Application::exit()
     // Hide both windows at once, without further events, and let the event
     // loop destroy them once this handler (a click inside the main window)
     // has returned.
-    for (QWidget* window : {static_cast<QWidget*>(m_explanationWindow.data()),
-                            static_cast<QWidget*>(m_mainWindow.data())}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{m_explanationWindow, m_mainWindow}) {
         if (window == nullptr)
             continue;
         window->disconnect(this);

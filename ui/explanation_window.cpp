@@ -9,6 +9,8 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include <utility>
+
 #include "ui/application.h"
 #include "ui/fonts.h"
 #include "ui/text_fit.h"
@@ -28,8 +30,6 @@ ExplanationWindow::ExplanationWindow(QWidget* parent)
     connect(m_ui->goback, &QPushButton::clicked, this, &ExplanationWindow::backRequested);
     setFocusProxy(m_ui->goback);
     fitTextsToBoxes(*this);
-    // Placed once: the window then keeps wherever it is moved to.
-    centreOnScreen(*this);
 }
 
 ExplanationWindow::~ExplanationWindow() = default;
@@ -37,6 +37,9 @@ ExplanationWindow::~ExplanationWindow() = default;
 void ExplanationWindow::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
+        // Centred when first shown, once the window system knows the frame.
+        if (!std::exchange(m_placed, true))
+            centreOnScreen(*this);
         m_ui->goback->setFocus(Qt::OtherFocusReason);
         // Tool windows are shown without being activated on some platforms
         // (Windows); the window was opened by the user, so it takes the

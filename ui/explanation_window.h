@@ -19,8 +19,8 @@ class ExplanationWindow;
 
 // The explanation window `explain` of explanation_window.ui: a fixed page of
 // definitions, formulas and tables with one button, `goback` ("返  回"). A
-// tool window the taskbar does not list, centred when made, then left where
-// the user moves it. `goback`, Enter or Escape (with any modifier) and the
+// tool window the taskbar does not list, centred when first shown, then left
+// where the user moves it. `goback`, Enter or Escape (with any modifier) and the
 // close box emit backRequested (the close box only if the window was shown);
 // the owner hides the window. A close goes through: it only hides.
 class ExplanationWindow : public QWidget {
@@ -40,6 +40,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::ExplanationWindow> m_ui;
+    bool m_placed = false;
 };
 
 }  // namespace mostaric::ui

@@ -91,16 +91,12 @@ QString frameColour(MarkKind kind, const QWidget& window)
     return colour.name(QColor::HexRgb);
 }
 
-const char* frameName(MarkKind kind)
-{
-    return kind == MarkKind::Failure ? "failureMark_%1" : "noticeMark_%1";
-}
-
 // The frame takes no focus or clicks and leaves field and layout alone.
 QFrame* makeFrame(QWidget& window, const QWidget& field, MarkKind kind)
 {
     auto* frame = new QFrame(&window);
-    frame->setObjectName(QString::fromLatin1(frameName(kind)).arg(field.objectName()));
+    const char* name = kind == MarkKind::Failure ? "failureMark_%1" : "noticeMark_%1";
+    frame->setObjectName(QString::fromLatin1(name).arg(field.objectName()));
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     frame->setFocusPolicy(Qt::NoFocus);
     frame->setStyleSheet(
