@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/numeric_text.h"
@@ -78,18 +77,6 @@ std::string formatFixed(double value, FixedPattern pattern)
     if (text.front() == '-' && text.find_first_of("123456789") == std::string::npos)
         text.erase(0, 1);
     return text;
-}
-
-std::string numberText(double value)
-{
-    constexpr int kSignificantDigits = 15;
-    std::array<char, kFixedBufferSize> buffer{};
-    char* const first = buffer.data();
-    char* const last = first + buffer.size();
-    auto result = std::to_chars(first, last, value, std::chars_format::general, kSignificantDigits);
-    if (std::find(first, result.ptr, 'e') != result.ptr)
-        result = std::to_chars(first, last, value, std::chars_format::fixed);
-    return std::string(first, result.ptr);
 }
 
 }  // namespace mostaric

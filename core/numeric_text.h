@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
@@ -26,8 +25,5 @@ std::optional<double> readNumber(std::string_view text);
 
 // The value rounded to 3 or 2 decimals: no grouping, no exponent, no "+".
 std::string formatFixed(double value, FixedPattern pattern);
-
-// Shortest plain text for list entries and start texts: "17", "0.62", "1.1".
-std::string numberText(double value);
 
 }  // namespace mostaric

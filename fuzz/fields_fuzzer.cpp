@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // libFuzzer target for the calculator core. Each input is a short program:
@@ -37,6 +36,7 @@
 #include "core/key_filter.h"
 #include "core/numeric_text.h"
 #include "core/start_up.h"
+#include "core/tests/number_text.h"
 #include "core/variety_table.h"
 #include "fuzz/reference_model.h"
 

@@ -28,6 +28,10 @@ MOSTARIC_TEST_PACKAGES=(
   fonts-noto-cjk fonts-wqy-zenhei
 )
 
+# Qt Designer, to open and edit the windows' forms (ui/*.ui); not needed to
+# build or test: mostaric_install_packages "${MOSTARIC_DESIGN_PACKAGES[@]}"
+MOSTARIC_DESIGN_PACKAGES=(qt6-tools-dev-tools)
+
 # Whether this script can act as root: it is root, or sudo is there.
 mostaric_can_be_root() {
   [ "$(id -u)" -eq 0 ] || command -v sudo > /dev/null

@@ -1,24 +1,78 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/application.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QThread>
 
+#include <initializer_list>
+
 #include "mostaric_build_info.h"
-#include "ui/app_icon.h"
 #include "ui/explanation_window.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/platform_hints.h"
-#include "ui/window_frame.h"
+
+// The icon lives in a resource file compiled into this static library; the
+// linker keeps its object file only if something refers to it.
+static void initIconResources() { Q_INIT_RESOURCE(icons); }
 
 namespace mostaric::ui {
+
+QString forumAddress() { return QString::fromUtf8(MOSTARIC_FORUM_ADDRESS); }
+
+// The address names a host; the scheme is ours to choose.
+QUrl forumUrl() { return QUrl(QStringLiteral("https://") + forumAddress()); }
+
+// The user's default browser: no shell, no command line, no waiting.
+static bool openInSystemBrowser(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+QIcon appIcon()
+{
+    static const QIcon icon = [] {
+        initIconResources();
+        QIcon result;
+        result.addPixmap(
+            QPixmap::fromImage(QImage(QStringLiteral(":/mostaric/icons/mostaric.png"))));
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+            result.addPixmap(QPixmap::fromImage(
+                QImage(QStringLiteral(":/mostaric/icons/mostaric-%1.png").arg(size))));
+        }
+        return result;
+    }();
+    return icon;
+}
+
+void centreOnScreen(QWidget& window)
+{
+    QScreen* screen = window.screen();
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    // Before the first showing the frame is not known yet and equals the
+    // client area; the client area is placed, so the frame follows it.
+    const QRect frame = window.frameGeometry();
+    QRect centred = frame;
+    centred.moveCenter(screen->availableGeometry().center());
+    window.setGeometry(window.geometry().translated(centred.topLeft() - frame.topLeft()));
+}
+
+// Shows `window` in front, with the keyboard: the user asked for it.
+static void bringUp(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
 
 void prepareApplication(QApplication& app)
 {
@@ -52,9 +106,7 @@ void Application::start()
     if (m_ended || m_mainWindow == nullptr)
         return;
     centreOnScreen(*m_mainWindow);
-    m_mainWindow->show();
-    m_mainWindow->raise();
-    m_mainWindow->activateWindow();
+    bringUp(*m_mainWindow);
     m_mainWindow->focusFirstControl();
 }
 
@@ -75,11 +127,8 @@ void Application::showExplanation()
         m_explanationWindow = new ExplanationWindow;
         connect(m_explanationWindow, &ExplanationWindow::backRequested, this,
                 &Application::showMainWindow);
-        // It centres itself on its first showing and keeps its place after.
     }
-    m_explanationWindow->show();
-    m_explanationWindow->raise();
-    m_explanationWindow->activateWindow();
+    bringUp(*m_explanationWindow);
 }
 
 void Application::showMainWindow()
@@ -88,17 +137,14 @@ void Application::showMainWindow()
         return;
     if (m_explanationWindow != nullptr)
         m_explanationWindow->hide();
-    m_mainWindow->show();  // where it was: hiding keeps the position
-    m_mainWindow->raise();
-    m_mainWindow->activateWindow();
+    bringUp(*m_mainWindow);  // where it was: hiding keeps the position
 }
 
 void Application::openForum()
 {
     if (m_ended || m_mainWindow == nullptr)
         return;
-    const QUrl url = forumUrl();
-    if (!m_launcher(url)) {
+    if (!m_launcher(forumUrl())) {
         m_mainWindow->showNote(m_mainWindow->forumButton(),
                                QStringLiteral("未能打开浏览器。论坛网址：%1").arg(forumAddress()));
     }
@@ -112,15 +158,13 @@ void Application::exit()
     // Hide both windows at once, without further events, and let the event
     // loop destroy them once this handler (a click inside the main window)
     // has returned.
-    for (QWidget* window : {static_cast<QWidget*>(m_explanationWindow.data()),
-                            static_cast<QWidget*>(m_mainWindow.data())}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{m_explanationWindow, m_mainWindow}) {
         if (window == nullptr)
             continue;
         window->disconnect(this);
         window->hide();
         window->deleteLater();
     }
-    Q_EMIT ended();
     if (QThread::currentThread()->loopLevel() > 0) {
         QCoreApplication::exit(0);
     } else {

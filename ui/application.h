@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
 
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
+#include <QString>
+#include <QUrl>
 
-#include "ui/browser_launcher.h"
+#include <functional>
 
 class QApplication;
 class QWidget;
@@ -17,50 +19,50 @@ namespace mostaric::ui {
 class ExplanationWindow;
 class MainWindow;
 
-// Once, right after the QApplication exists: font substitutes for the
-// windows' Chinese and Western fonts, the application's name ("Mostaric"),
-// version ("1.00") and window icon. Loads no font file and nothing slow.
-void prepareApplication(QApplication& app);
+// Opens a web page outside the program without waiting for it; false when
+// it could not be handed over.
+using BrowserLauncher = std::function<bool(const QUrl&)>;
 
-// The program's life cycle: owns the two windows and moves
-// between them.
-//
-// - Construction creates the main window, which takes the core's start-up
-//   state before it is first shown; the explanation window does
-//   not exist until "说  明" is first pressed, and is reused after that.
-// - "说  明" hides the main window and shows the explanation window; its
-//   "返  回" (or its close box) hides it and shows the main window where it
-//   was, every field as the user left it.
-// - Command1 hands the forum address to the browser launcher and does not
-//   wait; a failure shows a short note and changes nothing else.
+// The forum's host name, a build setting, as Command1 shows it; and the page
+// it opens, over HTTPS.
+QString forumAddress();
+QUrl forumUrl();
+
+// The icon of both windows and the program file (ui/icons/make_icon.py), with
+// smooth copies at 16 to 256 pixels for scaled screens.
+QIcon appIcon();
+
+// A title bar with its system menu and close box, no minimise or maximise
+// button; the forms fix the sizes. The explanation window adds Qt::Tool,
+// which keeps it out of the taskbar.
+inline constexpr Qt::WindowFlags kFixedWindowFrame = Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+// Places the window, frame included, in the middle of its screen's free area.
+void centreOnScreen(QWidget& window);
+
+// The program's life cycle: owns the two windows and moves between them.
+// - The explanation window is made at the first "说  明" and reused; showing
+//   it hides the main window, and its "返  回" or close box brings the main
+//   window back where it was, every field as the user left it.
+// - Command1 hands the forum page to the launcher; a failure shows a note.
 // - "退  出" and the main window's close box hide both windows, schedule
-//   their destruction and end the event loop (or, called before the loop
-//   runs, end it as soon as it starts); the windows are destroyed when control
-//   returns to the loop (QCoreApplication::exec does so before it returns) or,
-//   at the latest, with the Application.
+//   their destruction and end the event loop (as soon as it starts, if it
+//   has not yet).
 class Application : public QObject {
     Q_OBJECT
 public:
-    // `launcher` opens the forum page; an empty one means the system's
-    // browser (openInSystemBrowser). Tests pass their own so that no browser
-    // starts.
+    // `launcher` opens the forum page; empty means the system's browser.
     explicit Application(BrowserLauncher launcher = {});
     ~Application() override;
 
-    Application(const Application&) = delete;
-    Application& operator=(const Application&) = delete;
-
     // Shows the main window centred on its screen, with the focus in s3.
     void start();
-
-    // The main window; valid until exit() (see hasEnded()).
+    // The main window; valid until exit().
     MainWindow& mainWindow();
-
-    // The explanation window, or nullptr until it is first needed (and again
-    // once the program has ended).
+    // The explanation window, or nullptr before it is first needed and after
+    // the end.
     QWidget* explanationWindow() const;
-
-    // True once exit() has run.
     bool hasEnded() const { return m_ended; }
 
 public Q_SLOTS:
@@ -69,15 +71,29 @@ public Q_SLOTS:
     void openForum();
     void exit();
 
-Q_SIGNALS:
-    // After exit() has hidden the windows and asked the event loop to end.
-    void ended();
-
 private:
     BrowserLauncher m_launcher;
     QPointer<MainWindow> m_mainWindow;
     QPointer<ExplanationWindow> m_explanationWindow;
     bool m_ended = false;
 };
+
+// The whole program; returns its exit status. The program, its tests and the
+// benchmarks all start here, so what is measured is what ships.
+// - Qt gets argv[0] only: its command-line options do nothing, its
+//   environment settings (QT_QPA_PLATFORM, QT_SCALE_FACTOR, ...) act.
+// - Without a display: one line on stderr and status 1, not Qt's abort.
+// - Without a face that draws Chinese: a line on stderr and a note on the
+//   main window, and it runs on.
+// `started` is called once the main window is shown, before the event loop;
+// `reached` is told the steps "qapplication", "prepared", "constructed" and
+// "started" as each ends (the start-up benchmark marks them).
+int runProgram(
+    int argc, char** argv, const std::function<void(Application&)>& started = [](Application&) {},
+    const std::function<void(const char* step)>& reached = [](const char*) {});
+
+// Once, right after the QApplication exists: font substitutes, style,
+// name, version and window icon. Loads no font file and nothing slow.
+void prepareApplication(QApplication& app);
 
 }  // namespace mostaric::ui

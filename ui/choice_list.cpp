@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/choice_list.h"
@@ -16,9 +15,8 @@
 namespace mostaric::ui {
 namespace {
 
-// The application's style, except that a pick-only list drops below its box:
-// several styles (Fusion among them) lay it over the box instead, as tall as
-// the screen and without a scroll bar.
+// The application's style, but the list drops below its box: Fusion and
+// others lay it over the box, as tall as the screen, without a scroll bar.
 class DropBelowStyle : public QProxyStyle {
 public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -30,8 +28,7 @@ public:
     }
 };
 
-// One style for every list; a style sheet per list would do the same at a
-// far higher cost at start-up.
+// One style for every list: a style sheet per list costs far more at start-up.
 QStyle* dropBelowStyle()
 {
     static QPointer<QStyle> style;
@@ -60,12 +57,8 @@ void ChoiceList::showPopup()
     const QScreen* shownOn = screen();
     QAbstractItemView* list = view();
     if (shownOn != nullptr && count() > 0) {
-        const QWidget* frame = list->parentWidget();
-        int frames = 2 * list->frameWidth();
-        if (frame != nullptr) {
-            const QMargins margins = frame->contentsMargins();
-            frames += margins.top() + margins.bottom();
-        }
+        const QMargins margins = list->parentWidget()->contentsMargins();  // the popup's frame
+        const int frames = 2 * list->frameWidth() + margins.top() + margins.bottom();
         const int rowHeight = std::max(1, list->sizeHintForRow(0));
         const int half = shownOn->availableGeometry().height() / 2;
         rows = std::clamp((half - frames) / rowHeight, 1, kMostRows);

@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/explanation_window.h"
@@ -8,55 +7,47 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
 
-#include "ui/app_icon.h"
-#include "ui/control_builder.h"
-#include "ui/explanation_texts.h"
+#include <utility>
+
+#include "ui/application.h"
 #include "ui/fonts.h"
 #include "ui/text_fit.h"
-#include "ui/window_frame.h"
+#include "ui_explanation_window.h"
 
 namespace mostaric::ui {
 
-ExplanationWindow::ExplanationWindow(QWidget* parent) : QWidget(parent)
+ExplanationWindow::ExplanationWindow(QWidget* parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::ExplanationWindow>())
 {
-    setUpFixedWindow(*this, WindowRole::Page, QStringLiteral("explain"), QStringLiteral("说明"),
-                     6930, 7710);
+    setWindowFlags(Qt::Tool | kFixedWindowFrame);
     setWindowIcon(appIcon());
+    // Before the controls exist, which inherit it: a form holds whole points only.
     setFont(songTiFont(10.5));
-
-    for (const BuiltControl& control : buildControls(*this, explanationControls())) {
-        if (control.button == nullptr)
-            continue;
-        // The only control that takes the focus: Enter and Space press it.
-        m_goback = control.button;
-        m_goback->setDefault(true);
-        m_goback->setFocusPolicy(Qt::StrongFocus);
-        connect(m_goback, &QPushButton::clicked, this, &ExplanationWindow::backRequested);
-    }
-    setFocusProxy(m_goback);
+    m_ui->setupUi(this);
+    // The only control that takes the focus: Enter and Space press it.
+    connect(m_ui->goback, &QPushButton::clicked, this, &ExplanationWindow::backRequested);
+    setFocusProxy(m_ui->goback);
     fitTextsToBoxes(*this);
 }
+
+ExplanationWindow::~ExplanationWindow() = default;
 
 void ExplanationWindow::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        if (!m_placed) {
-            // First showing: centre the window on its screen.
-            m_placed = true;
+        // Centred when first shown, once the window system knows the frame.
+        if (!std::exchange(m_placed, true))
             centreOnScreen(*this);
-        }
-        m_goback->setFocus(Qt::OtherFocusReason);
+        m_ui->goback->setFocus(Qt::OtherFocusReason);
         // Tool windows are shown without being activated on some platforms
         // (Windows); the window was opened by the user, so it takes the
         // keyboard once it is on screen, and Enter or Space press `goback`.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (isVisible())
-                    activateWindow();
-            },
-            Qt::QueuedConnection);
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible())
+                activateWindow();
+        });
     }
     QWidget::showEvent(event);
 }
@@ -64,8 +55,7 @@ void ExplanationWindow::showEvent(QShowEvent* event)
 void ExplanationWindow::closeEvent(QCloseEvent* event)
 {
     // The close box means "back to the main window". The close itself goes
-    // through, which only hides this window, so a quit request or a logout is
-    // never held up by it.
+    // through, so a quit request or a logout is never held up by it.
     const bool wasShown = isVisible();
     event->accept();
     if (wasShown)
@@ -74,11 +64,11 @@ void ExplanationWindow::closeEvent(QCloseEvent* event)
 
 void ExplanationWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Enter presses `goback` even if the focus is not on it; Escape does as
-    // well, as it closes any dialog-like page.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
-        || event->key() == Qt::Key_Escape) {
-        m_goback->click();
+    // Enter presses `goback` even where the button would not take it (with
+    // a modifier), and Escape does as well, as it closes any dialog-like page.
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+        m_ui->goback->click();
         return;
     }
     QWidget::keyPressEvent(event);

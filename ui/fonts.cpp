@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/fonts.h"
@@ -28,91 +27,60 @@ const QString kTimesNewRoman = QStringLiteral("Times New Roman");
 // glyph the chosen face lacks.
 void insertOnce()
 {
+    using namespace Qt::Literals::StringLiterals;
     // clang-format off
     QFont::insertSubstitutions(kSongTi, {
-        QStringLiteral("SimSun"),              // Windows
-        QStringLiteral("NSimSun"),
-        QStringLiteral("新宋体"),
-        QStringLiteral("Songti SC"),           // macOS
-        QStringLiteral("STSong"),
-        QStringLiteral("AR PL UMing CN"),      // fonts-arphic-uming: SimSun's metrics
-        QStringLiteral("AR PL UMing TW"),
-        QStringLiteral("AR PL SungtiL GB"),    // fonts-arphic-gbsn00lp
-        QStringLiteral("Noto Serif CJK SC"),   // fonts-noto-cjk
-        QStringLiteral("Noto Serif SC"),       // the same face, as some distributions name it
-        QStringLiteral("Source Han Serif SC"),
-        QStringLiteral("Source Han Serif CN"),
-        QStringLiteral("Noto Sans CJK SC"),    // fonts-noto-cjk: sans from here on
-        QStringLiteral("Noto Sans SC"),
-        QStringLiteral("Source Han Sans SC"),
-        QStringLiteral("Source Han Sans CN"),
-        QStringLiteral("WenQuanYi Zen Hei"),   // fonts-wqy-zenhei
-        QStringLiteral("WenQuanYi Micro Hei"), // fonts-wqy-microhei
-        QStringLiteral("Droid Sans Fallback"), // fonts-droid-fallback
-        QStringLiteral("Microsoft YaHei"),
+        u"SimSun"_s, u"NSimSun"_s, u"新宋体"_s,            // Windows
+        u"Songti SC"_s, u"STSong"_s,                       // macOS
+        u"AR PL UMing CN"_s, u"AR PL UMing TW"_s,          // fonts-arphic-uming: SimSun's metrics
+        u"AR PL SungtiL GB"_s,                             // fonts-arphic-gbsn00lp
+        u"Noto Serif CJK SC"_s, u"Noto Serif SC"_s,        // fonts-noto-cjk, and its other name
+        u"Source Han Serif SC"_s, u"Source Han Serif CN"_s,
+        u"Noto Sans CJK SC"_s, u"Noto Sans SC"_s,          // fonts-noto-cjk: sans from here on
+        u"Source Han Sans SC"_s, u"Source Han Sans CN"_s,
+        u"WenQuanYi Zen Hei"_s, u"WenQuanYi Micro Hei"_s,  // fonts-wqy-zenhei, fonts-wqy-microhei
+        u"Droid Sans Fallback"_s, u"Microsoft YaHei"_s,    // fonts-droid-fallback
     });
     QFont::insertSubstitutions(kKaiTi, {
-        QStringLiteral("楷体"),                 // Windows Vista and later
-        QStringLiteral("KaiTi"),
-        QStringLiteral("KaiTi_GB2312"),        // Windows XP
-        QStringLiteral("Kaiti SC"),            // macOS
-        QStringLiteral("STKaiti"),
-        QStringLiteral("AR PL UKai CN"),       // fonts-arphic-ukai
-        QStringLiteral("AR PL UKai TW"),
-        QStringLiteral("AR PL KaitiM GB"),     // fonts-arphic-gkai00mp
-        QStringLiteral("LXGW WenKai"),         // a free Kai face
-        QStringLiteral("AR PL UMing CN"),      // no Kai face: a Song face, then sans
-        QStringLiteral("SimSun"),
-        QStringLiteral("Noto Serif CJK SC"),
-        QStringLiteral("Noto Serif SC"),
-        QStringLiteral("Source Han Serif SC"),
-        QStringLiteral("Noto Sans CJK SC"),
-        QStringLiteral("Noto Sans SC"),
-        QStringLiteral("Source Han Sans SC"),
-        QStringLiteral("WenQuanYi Zen Hei"),
-        QStringLiteral("WenQuanYi Micro Hei"),
-        QStringLiteral("Droid Sans Fallback"),
+        u"楷体"_s, u"KaiTi"_s,                             // Windows Vista and later
+        u"KaiTi_GB2312"_s,                                 // Windows XP
+        u"Kaiti SC"_s, u"STKaiti"_s,                       // macOS
+        u"AR PL UKai CN"_s, u"AR PL UKai TW"_s,            // fonts-arphic-ukai
+        u"AR PL KaitiM GB"_s,                              // fonts-arphic-gkai00mp
+        u"LXGW WenKai"_s,                                  // a free Kai face
+        u"AR PL UMing CN"_s, u"SimSun"_s,                  // no Kai face: a Song face, then sans
+        u"Noto Serif CJK SC"_s, u"Noto Serif SC"_s, u"Source Han Serif SC"_s,
+        u"Noto Sans CJK SC"_s, u"Noto Sans SC"_s, u"Source Han Sans SC"_s,
+        u"WenQuanYi Zen Hei"_s, u"WenQuanYi Micro Hei"_s, u"Droid Sans Fallback"_s,
     });
     QFont::insertSubstitutions(kTimesNewRoman, {
-        QStringLiteral("Liberation Serif"),    // fonts-liberation2, same metrics
-        QStringLiteral("Tinos"),
-        QStringLiteral("Times"),               // macOS
-        QStringLiteral("Nimbus Roman"),        // fonts-urw-base35
-        QStringLiteral("Nimbus Roman No9 L"),
-        QStringLiteral("DejaVu Serif"),        // fonts-dejavu-core
-        QStringLiteral("FreeSerif"),
+        u"Liberation Serif"_s, u"Tinos"_s,                 // fonts-liberation2, same metrics
+        u"Times"_s,                                        // macOS
+        u"Nimbus Roman"_s, u"Nimbus Roman No9 L"_s,        // fonts-urw-base35
+        u"DejaVu Serif"_s,                                 // fonts-dejavu-core
+        u"FreeSerif"_s,
     });
     // clang-format on
-}
-
-QFont makeFont(const QString& family, QFont::StyleHint hint, qreal pointSize)
-{
-    registerFontSubstitutes();
-    QFont font(family);
-    font.setStyleHint(hint);
-    font.setPointSizeF(pointSize);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    return font;
 }
 
 }  // namespace
 
 void registerFontSubstitutes()
 {
-    static const bool registered = (insertOnce(), true);
-    Q_UNUSED(registered);
+    [[maybe_unused]] static const bool registered = (insertOnce(), true);
 }
 
-QFont songTiFont(qreal pointSize) { return makeFont(kSongTi, QFont::Serif, pointSize); }
-
-QFont kaiTiFont(qreal pointSize) { return makeFont(kKaiTi, QFont::Serif, pointSize); }
-
-QFont timesNewRomanFont(qreal pointSize)
+QFont songTiFont(qreal pointSize)
 {
-    return makeFont(kTimesNewRoman, QFont::Times, pointSize);
+    registerFontSubstitutes();
+    QFont font(kSongTi);
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
 }
 
 QString missingChineseFaceMessage()

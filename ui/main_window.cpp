@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/main_window.h"
@@ -7,50 +6,38 @@
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolTip>
 
-#include <algorithm>
-#include <span>
-#include <utility>
+#include <tuple>
 
 #include "core/calculations.h"
 #include "core/gravity_table.h"
 #include "core/start_up.h"
 #include "core/variety_table.h"
-#include "ui/browser_launcher.h"
-#include "ui/calculation_marks.h"
-#include "ui/colours.h"
-#include "ui/control_builder.h"
-#include "ui/main_window_layout.h"
-#include "ui/note_texts.h"
+#include "ui/application.h"
+#include "ui/fonts.h"
 #include "ui/number_input.h"
+#include "ui/text_conversion.h"
 #include "ui/text_fit.h"
-#include "ui/window_frame.h"
+#include "ui_main_window.h"
 
 namespace mostaric::ui {
-namespace {
-
-const QString kWeightTip = QStringLiteral("去梗后，含有皮、核的葡萄汁。");
-
-int findExactly(const QComboBox& list, const QString& text)
-{
-    return list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-}
-
-// The owner of a calculation's marks: the number of the operation that runs it.
-constexpr int ownerOf(Calculation calculation) { return static_cast<int>(calculation); }
-
-}  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent), m_marks(*this, [this](Field field) { return fieldWidget(field); })
+    : QWidget(parent),
+      m_ui(std::make_unique<Ui::MainWindow>()),
+      m_marks(
+          *this, [this](Field field) { return fieldWidget(field); },
+          [this](Field field) { return noteCaption(field); })
 {
-    setUpFixedWindow(*this, WindowRole::Main, QStringLiteral("count1"), QStringLiteral("欢迎使用"),
-                     kMainWindowWidthTwips, kMainWindowHeightTwips);
-    for (const BuiltControl& control : buildControls(*this, mainWindowControls()))
-        keepControl(control);
+    setWindowFlags(Qt::Window | kFixedWindowFrame);
+    // Before the controls exist, which inherit it: a form holds whole points only.
+    setFont(songTiFont(10.5));
+    m_ui->setupUi(this);
+    pairFieldsWithLabels();
     describeFields();
     loadStartState();
     bindEvents();
@@ -60,172 +47,176 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::keepControl(const BuiltControl& control)
+void MainWindow::pairFieldsWithLabels()
 {
-    const ControlRow& row = *control.row;
-    if (row.tab == 0)
-        m_firstControl = control.widget;
-    if (row.field && (control.list != nullptr || control.box != nullptr)) {
-        const std::size_t index = indexOf(*row.field);
-        m_fieldWidgets[index] = control.widget;
-        m_lists[index] = control.list;
-        m_boxes[index] = control.box;
-        return;
-    }
-    if (control.button == nullptr)
-        return;
-    static constexpr std::pair<std::string_view, QPushButton * MainWindow::*> kButtons[] = {
-        {"jisuan", &MainWindow::m_sugarButton},   {"jialiu", &MainWindow::m_sulfiteButton},
-        {"jiaomu", &MainWindow::m_yeastButton},   {"explain_c", &MainWindow::m_explainButton},
-        {"Command1", &MainWindow::m_forumButton}, {"exit", &MainWindow::m_exitButton},
+    const Ui::MainWindow& ui = *m_ui;
+    const std::tuple<Field, QWidget*, QLabel*, QLabel*> controls[] = {
+        {Field::pinzhong, ui.pinzhong, ui.Label25, nullptr},
+        {Field::weit, ui.weit, ui.Label4, ui.Label5},
+        {Field::bizhong, ui.bizhong, ui.Label3, nullptr},
+        {Field::xiguan, ui.xiguan, ui.Label6, ui.Label7},
+        {Field::tangdu, ui.tangdu, ui.Label1, ui.Label27},
+        {Field::T1, ui.T1, ui.label26, ui.Label2},
+        {Field::Tt2, ui.Tt2, ui.Label8, ui.Label9},
+        {Field::Tt1, ui.Tt1, ui.Label11, ui.Label10},
+        {Field::jiutiji, ui.jiutiji, ui.Label28, ui.Label29},
+        {Field::s1, ui.s1, ui.Label12, ui.Label13},
+        {Field::s2, ui.s2, ui.Label14, ui.Label15},
+        {Field::s3, ui.s3, ui.Label23, ui.Label24},
+        {Field::jiaomu1, ui.jiaomu1, ui.Label16, ui.Label17},
+        {Field::jiaomu2, ui.jiaomu2, ui.Label18, ui.Label19},
+        {Field::sd, ui.sd, nullptr, nullptr},
     };
-    for (const auto& [name, member] : kButtons) {
-        if (row.name == name)
-            this->*member = control.button;
-    }
+    for (const auto& [field, widget, caption, unit] : controls)
+        m_fields[indexOf(field)] = {widget, caption, unit};
 }
 
-// Accessible names from the captions, and our own texts.
+// Accessible names from the captions, and the texts the build decides.
 void MainWindow::describeFields()
 {
     for (const FieldInfo& info : kFields) {
         if (info.kind == FieldKind::Hidden)
             continue;
         fieldWidget(info.field)->setAccessibleName(captionWithUnit(info.field));
+        if (info.kind != FieldKind::Result)
+            continue;
+        // The same Chinese copy menu as the inputs have.
+        auto* box = static_cast<QLineEdit*>(fieldWidget(info.field));
+        connect(box, &QWidget::customContextMenuRequested, box,
+                [box](const QPoint& at) { popUpEditMenu(*box, box->mapToGlobal(at), {}); });
     }
 
-    m_forumButton->setText(toQString(kWelcomeLine) + forumAddress());
-    m_forumButton->setAccessibleName(m_forumButton->text());
-    m_forumButton->setStyleSheet(
-        pinnedButtonStyleSheet(m_forumButton->objectName(), linkButtonColours()));
-
-    QWidget* weight = fieldWidget(Field::weit);
-    weight->setToolTip(kWeightTip);
-    weight->setAccessibleDescription(kWeightTip);
+    QPushButton* forum = m_ui->Command1;
+    forum->setText(forum->text() + forumAddress());
+    forum->setAccessibleName(forum->text());
 }
 
 void MainWindow::loadStartState()
 {
     const CalculatorFields start = startUpFields();
     for (const FieldInfo& info : kFields) {
-        if (QComboBox* list = m_lists[indexOf(info.field)]) {
+        if (auto* list = qobject_cast<QComboBox*>(fieldWidget(info.field))) {
             for (const std::string_view entry : listEntries(info.field))
                 list->addItem(toQString(entry));
-            list->setCurrentIndex(
-                findExactly(*list, QString::fromStdString(start.text(info.field))));
+            list->setCurrentIndex(list->findText(toQString(start.text(info.field))));
         } else {
-            writeText(info.field, QString::fromStdString(start.text(info.field)));
+            writeText(info.field, toQString(start.text(info.field)));
         }
     }
 }
 
 void MainWindow::bindEvents()
 {
-    // Choices: only the user's (activated), never a programmatic change.
-    // Choosing a customary sugar amount triggers nothing.
-    connect(m_lists[indexOf(Field::bizhong)], &QComboBox::activated, this,
-            [this] { run(Operation::Gravity, chooseGravity(fields().text(Field::bizhong))); });
-    connect(m_lists[indexOf(Field::pinzhong)], &QComboBox::activated, this,
-            [this] { run(Operation::Variety, chooseVariety(fields().text(Field::pinzhong))); });
+    const Ui::MainWindow& ui = *m_ui;
+    // The user's choices only (activated); choosing a sugar amount does nothing.
+    connect(ui.bizhong, &QComboBox::activated, this,
+            [this] { choose(Field::bizhong, chooseGravity(fields().text(Field::bizhong))); });
+    connect(ui.pinzhong, &QComboBox::activated, this,
+            [this] { choose(Field::pinzhong, chooseVariety(fields().text(Field::pinzhong))); });
 
-    connect(m_sugarButton, &QPushButton::clicked, this,
-            [this] { run(Operation::Sugar, calculateSugar(fields())); });
-    connect(m_sulfiteButton, &QPushButton::clicked, this,
-            [this] { run(Operation::Sulfite, calculateSulfite(fields())); });
-    connect(m_yeastButton, &QPushButton::clicked, this,
-            [this] { run(Operation::Yeast, calculateYeast(fields())); });
+    connect(ui.jisuan, &QPushButton::clicked, this,
+            [this] { calculate(Calculation::Sugar, calculateSugar(fields())); });
+    connect(ui.jialiu, &QPushButton::clicked, this,
+            [this] { calculate(Calculation::Sulfite, calculateSulfite(fields())); });
+    connect(ui.jiaomu, &QPushButton::clicked, this,
+            [this] { calculate(Calculation::Yeast, calculateYeast(fields())); });
 
-    connect(m_explainButton, &QPushButton::clicked, this, &MainWindow::explanationRequested);
-    connect(m_forumButton, &QPushButton::clicked, this, &MainWindow::webLinkRequested);
-    connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitRequested);
+    connect(ui.explain_c, &QPushButton::clicked, this, &MainWindow::explanationRequested);
+    connect(ui.Command1, &QPushButton::clicked, this, &MainWindow::webLinkRequested);
+    connect(ui.exit, &QPushButton::clicked, this, &MainWindow::exitRequested);
 
     // The user's edit of a marked input takes its mark away, and the results
     // computed from the old text are no longer stale but simply old.
     for (const FieldInfo& info : kFields) {
-        if (info.kind != FieldKind::Input)
+        auto* input = qobject_cast<NumberInput*>(fieldWidget(info.field));
+        if (input == nullptr)
             continue;
-        QLineEdit* box = m_boxes[indexOf(info.field)];
-        connect(box, &QLineEdit::textEdited, this, [this, field = info.field] {
+        connect(input, &QLineEdit::textEdited, this, [this, field = info.field] {
             clearMark(field);
-            clearStaleResultsReading(field);
+            m_marks.clearStaleReading(field);
         });
-        if (auto* number = qobject_cast<NumberInput*>(box)) {
-            connect(number, &NumberInput::pasteRefused, this, [this, number](const QString& text) {
-                showNote(number, pasteRefusedNote(text));
-            });
-        }
+        connect(input, &NumberInput::pasteRefused, this,
+                [this, input](const QString& text) { showNote(input, pasteRefusedNote(text)); });
     }
-    connect(m_lists[indexOf(Field::xiguan)], &QComboBox::activated, this,
-            [this] { clearStaleResultsReading(Field::xiguan); });
+    connect(ui.xiguan, &QComboBox::activated, this,
+            [this] { m_marks.clearStaleReading(Field::xiguan); });
 }
 
-QWidget* MainWindow::fieldWidget(Field field) const { return m_fieldWidgets[indexOf(field)]; }
+QWidget* MainWindow::fieldWidget(Field field) const { return m_fields[indexOf(field)].widget; }
 
-void MainWindow::focusFirstControl()
+QPushButton* MainWindow::forumButton() const { return m_ui->Command1; }
+
+void MainWindow::focusFirstControl() { m_ui->s3->setFocus(Qt::OtherFocusReason); }
+
+// "葡萄浆重量 Kg": what screen readers announce the field by.
+QString MainWindow::captionWithUnit(Field field) const
 {
-    if (m_firstControl != nullptr)
-        m_firstControl->setFocus(Qt::OtherFocusReason);
+    const FieldControls& controls = m_fields[indexOf(field)];
+    if (controls.unit == nullptr)
+        return controls.caption->text();
+    return controls.caption->text() + QLatin1Char(' ') + controls.unit->text();
+}
+
+// A result by caption and unit ("您需要加入" stands thrice), others by caption,
+// the hidden juice yield by the list that sets it.
+QString MainWindow::noteCaption(Field field) const
+{
+    if (field == Field::sd)
+        return m_fields[indexOf(Field::pinzhong)].caption->text();
+    if (fieldKind(field) == FieldKind::Result)
+        return captionWithUnit(field);
+    return m_fields[indexOf(field)].caption->text();
 }
 
 CalculatorFields MainWindow::fields() const
 {
     CalculatorFields fields;
     for (const FieldInfo& info : kFields) {
-        const std::size_t index = indexOf(info.field);
-        if (const QComboBox* list = m_lists[index])
-            fields.text(info.field) =
-                list->currentIndex() >= 0 ? list->currentText().toStdString() : std::string();
-        else
-            fields.text(info.field) = m_boxes[index]->text().toStdString();
+        const QWidget* widget = fieldWidget(info.field);
+        const auto* list = qobject_cast<const QComboBox*>(widget);
+        // A list with no entry chosen gives an empty text.
+        const QString text =
+            list != nullptr ? list->currentText() : static_cast<const QLineEdit*>(widget)->text();
+        fields.text(info.field) = text.toStdString();
     }
     return fields;
 }
 
-void MainWindow::run(Operation operation, const FieldUpdate& update)
+void MainWindow::choose(Field list, const FieldUpdate& update)
 {
-    static_assert(ownerOf(Calculation::Sugar) == static_cast<int>(Operation::Sugar)
-                  && ownerOf(Calculation::Yeast) == static_cast<int>(Operation::Yeast));
-    for (const FieldText& written : update.writes)
-        writeText(written.field, QString::fromStdString(written.text));
-    // This operation's earlier marks go: it has run again.
-    m_marks.clearOwnedBy(static_cast<int>(operation));
-
-    std::span<const Field> results;
-    switch (operation) {
-    case Operation::Gravity:
-    case Operation::Variety:
-        // A choice is an edit of every field it writes, and of its own list.
-        clearStaleResultsReading(operation == Operation::Gravity ? Field::bizhong
-                                                                 : Field::pinzhong);
-        for (const FieldText& written : update.writes)
-            clearStaleResultsReading(written.field);
-        break;
-    case Operation::Sugar: results = calculationFields(Calculation::Sugar).writes; break;
-    case Operation::Sulfite: results = calculationFields(Calculation::Sulfite).writes; break;
-    case Operation::Yeast: results = calculationFields(Calculation::Yeast).writes; break;
+    // A choice is an edit of its own list and of every field it writes.
+    for (const FieldText& written : update.writes) {
+        writeText(written.field, toQString(written.text));
+        m_marks.clearStaleReading(written.field);
     }
-
-    const MarkPlan plan = planMarks(results, update, fields());
-    for (const PlannedMark& mark : plan.marks)
-        m_marks.mark(mark.field, mark.kind, static_cast<int>(operation), mark.message);
+    m_marks.clearStaleReading(list);
     hideNoteWhenUnmarked();
-    if (plan.anchor) {
-        QWidget* widget = fieldWidget(*plan.anchor);
-        showNote(widget->isVisibleTo(this) ? widget : this, plan.note);
+}
+
+void MainWindow::calculate(Calculation calculation, const FieldUpdate& update)
+{
+    for (const FieldText& written : update.writes)
+        writeText(written.field, toQString(written.text));
+    const std::optional<FieldNote> note = m_marks.apply(calculation, update, fields());
+    hideNoteWhenUnmarked();
+    if (note) {
+        QWidget* widget = fieldWidget(note->anchor);
+        showNote(widget->isVisibleTo(this) ? widget : this, note->text);
     }
 }
 
 void MainWindow::writeText(Field field, const QString& text)
 {
-    const std::size_t index = indexOf(field);
-    if (QComboBox* list = m_lists[index]) {
+    QWidget* widget = fieldWidget(field);
+    auto* box = qobject_cast<QLineEdit*>(widget);
+    if (auto* list = qobject_cast<QComboBox*>(widget)) {
         if (list->currentText() != text || list->currentIndex() < 0)
-            list->setCurrentIndex(findExactly(*list, text));
-    } else if (m_boxes[index]->text() != text) {
-        m_boxes[index]->setText(text);  // an unchanged text keeps caret and selection
+            list->setCurrentIndex(list->findText(text));  // exact, case-sensitive
+    } else if (box->text() != text) {
+        box->setText(text);  // an unchanged text keeps caret and selection
         // The caret at the start, as a Windows text box puts it: a text wider
         // than its box shows its leading digits, not its tail.
-        m_boxes[index]->setCursorPosition(0);
+        box->setCursorPosition(0);
     } else {
         return;
     }
@@ -236,14 +227,6 @@ void MainWindow::clearMark(Field field)
 {
     m_marks.clear(field);
     hideNoteWhenUnmarked();
-}
-
-void MainWindow::clearStaleResultsReading(Field input)
-{
-    for (const CalculationFields& calculation : kCalculationFields) {
-        if (std::ranges::find(calculation.reads, input) != calculation.reads.end())
-            m_marks.clearOwnedBy(ownerOf(calculation.calculation), MarkKind::Stale);
-    }
 }
 
 void MainWindow::hideNoteWhenUnmarked()
@@ -267,8 +250,7 @@ void MainWindow::showNote(QWidget* anchor, const QString& text)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing by the close box ends the program as "退  出" does; the
-    // Application closes and destroys the windows itself.
+    // The close box ends the program as "退  出" does, through the Application.
     event->ignore();
     Q_EMIT exitRequested();
 }

@@ -1,36 +1,33 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 #include "core/field_update.h"
 #include "core/fields.h"
 #include "ui/field_marks.h"
 
 class QCloseEvent;
-class QComboBox;
-class QLineEdit;
+class QLabel;
 class QPushButton;
 
 namespace mostaric::ui {
 
-struct BuiltControl;
+namespace Ui {
+class MainWindow;
+}
 
-// The main window `count1`: every control of its table, in its place, with
-// its font, text and keyboard order. The controls hold the field texts; each
-// event reads them, runs the core's operation and writes back only the texts
-// the operation wrote.
-//
-// Creating the window gives it the core's start-up state before it is first
-// shown. The three buttons of the life cycle ("说  明", Command1, "退  出")
-// and the close box only raise signals: the Application acts on them.
+// The main window `count1`, laid out by main_window.ui, with the core's
+// start-up state from its construction on. The controls hold the field
+// texts; each event reads them, runs the core's operation and writes back
+// only the texts it wrote. "说  明", Command1, "退  出" and the close box
+// only raise signals: the Application acts on them.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -39,27 +36,14 @@ public:
 
     // The calculator's state as the controls hold it now.
     CalculatorFields fields() const;
-
-    // The control of a field; never null.
-    QWidget* fieldWidget(Field field) const;
-
-    QPushButton* forumButton() const { return m_forumButton; }
-
+    QPushButton* forumButton() const;
     // Puts the focus on the first control of the keyboard order (s3).
     void focusFirstControl();
 
-    // Shows a short note beside `anchor` without stopping anything: a tool
-    // tip that goes away by itself. Never a modal dialog.
+    // A short note beside `anchor` that stops nothing: a tool tip that goes
+    // away by itself, never a modal dialog. lastNote() is the one shown last.
     void showNote(QWidget* anchor, const QString& text);
-
-    // The note shown last (also a failed calculation's message); empty until
-    // one is shown.
     QString lastNote() const { return m_lastNote; }
-
-    // The fields marked now as the cause of a failed calculation.
-    QList<Field> markedFields() const { return m_marks.marked(MarkKind::Failure); }
-    // The fields that carry a mark of `kind` now.
-    QList<Field> markedFields(MarkKind kind) const { return m_marks.marked(kind); }
 
 Q_SIGNALS:
     void explanationRequested();
@@ -67,36 +51,31 @@ Q_SIGNALS:
     void exitRequested();
 
 protected:
-    // The close box ends the program as "退  出" does: the close itself is
-    // left to the Application.
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The calculations first, in the order of Calculation: an operation owns
-    // the marks it sets by its number, so a calculation's marks can be found
-    // from the calculation alone.
-    enum class Operation { Sugar, Sulfite, Yeast, Gravity, Variety };
+    // A field's control and the labels that name it on the form.
+    struct FieldControls {
+        QWidget* widget = nullptr;
+        QLabel* caption = nullptr;
+        QLabel* unit = nullptr;  // none after a list or the hidden field
+    };
 
-    void keepControl(const BuiltControl& control);
+    QWidget* fieldWidget(Field field) const;
+    void pairFieldsWithLabels();
     void describeFields();
     void loadStartState();
     void bindEvents();
-    void run(Operation operation, const FieldUpdate& update);
+    QString captionWithUnit(Field field) const;
+    QString noteCaption(Field field) const;
+    void choose(Field list, const FieldUpdate& update);
+    void calculate(Calculation calculation, const FieldUpdate& update);
     void writeText(Field field, const QString& text);
     void clearMark(Field field);
-    void clearStaleResultsReading(Field input);
     void hideNoteWhenUnmarked();
 
-    std::array<QWidget*, kFieldCount> m_fieldWidgets{};
-    std::array<QComboBox*, kFieldCount> m_lists{};  // the list fields' only
-    std::array<QLineEdit*, kFieldCount> m_boxes{};  // every other field's
-    QPushButton* m_sugarButton = nullptr;
-    QPushButton* m_sulfiteButton = nullptr;
-    QPushButton* m_yeastButton = nullptr;
-    QPushButton* m_explainButton = nullptr;
-    QPushButton* m_forumButton = nullptr;
-    QPushButton* m_exitButton = nullptr;
-    QWidget* m_firstControl = nullptr;
+    std::unique_ptr<Ui::MainWindow> m_ui;
+    std::array<FieldControls, kFieldCount> m_fields{};
     FieldMarks m_marks;
     QString m_lastNote;
 };

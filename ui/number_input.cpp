@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/number_input.h"
@@ -7,9 +6,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDragEnterEvent>
-#include <QDragMoveEvent>
-#include <QDropEvent>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -17,7 +14,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 
 #include "core/key_filter.h"
 
@@ -29,75 +28,10 @@ bool passes(int code) { return acceptsKey(static_cast<std::int16_t>(code)); }
 
 constexpr int kBackspace = 8;
 
-}  // namespace
-
-bool passesNumericKeyFilter(const QString& text)
-{
-    for (const QChar unit : text) {
-        if (!passes(unit.unicode()))
-            return false;
-    }
-    return true;
-}
-
-QString filterTypedText(const QString& text)
-{
-    QString kept;
-    kept.reserve(text.size());
-    for (const QChar unit : text) {
-        if (unit.unicode() != kBackspace && passes(unit.unicode()))
-            kept.append(unit);
-    }
-    return kept;
-}
-
-QMenu* createEditMenu(QLineEdit& box, const std::function<void()>& paste)
-{
-    auto* menu = new QMenu(&box);
-    QLineEdit* target = &box;
-    const auto add = [menu](const char* name, const QString& text, bool enabled) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(QLatin1String(name));
-        action->setEnabled(enabled);
-        return action;
-    };
-    const bool editable = !box.isReadOnly();
-    const bool selection = box.hasSelectedText();
-    if (editable) {
-        QObject::connect(add("edit-undo", QStringLiteral("撤销(&U)"), box.isUndoAvailable()),
-                         &QAction::triggered, target, &QLineEdit::undo);
-        QObject::connect(add("edit-redo", QStringLiteral("重做(&R)"), box.isRedoAvailable()),
-                         &QAction::triggered, target, &QLineEdit::redo);
-        menu->addSeparator();
-        QObject::connect(add("edit-cut", QStringLiteral("剪切(&T)"), selection),
-                         &QAction::triggered, target, &QLineEdit::cut);
-    }
-    QObject::connect(add("edit-copy", QStringLiteral("复制(&C)"), selection), &QAction::triggered,
-                     target, &QLineEdit::copy);
-    if (editable) {
-        const QClipboard* clipboard = QGuiApplication::clipboard();
-        const bool canPaste = clipboard != nullptr && !clipboard->text().isEmpty();
-        QObject::connect(add("edit-paste", QStringLiteral("粘贴(&P)"), canPaste),
-                         &QAction::triggered, target, [paste] { paste(); });
-        QObject::connect(add("edit-delete", QStringLiteral("删除(&D)"), selection),
-                         &QAction::triggered, target, [target] { target->del(); });
-    }
-    menu->addSeparator();
-    QObject::connect(add("select-all", QStringLiteral("全选(&A)"), !box.text().isEmpty()),
-                     &QAction::triggered, target, &QLineEdit::selectAll);
-    return menu;
-}
-
-NumberInput::NumberInput(QWidget* parent) : QLineEdit(parent)
-{
-    // A number needs no input method: the keys reach the field as typed, and
-    // a Chinese input method does not compose into it.
-    setAttribute(Qt::WA_InputMethodEnabled, false);
-    setInputMethodHints(Qt::ImhFormattedNumbersOnly | Qt::ImhNoPredictiveText);
-    setAcceptDrops(false);
-}
-
-std::optional<std::int16_t> NumberInput::typedCharacterCode(const QKeyEvent& event)
+// The signed 16-bit code a key event types, as a Windows text box hands it
+// to its key handler, or nothing: Ctrl+letter types 1..26 (Ctrl+C 3, Ctrl+V
+// 22, Ctrl+X 24), Backspace 8, Enter 13, Escape 27.
+std::optional<std::int16_t> typedCharacterCode(const QKeyEvent& event)
 {
     const int key = event.key();
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
@@ -108,7 +42,6 @@ std::optional<std::int16_t> NumberInput::typedCharacterCode(const QKeyEvent& eve
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return std::nullopt;  // moves the focus; never reaches a key-press handler
     if (control && !altOrMeta) {
-        // Ctrl+letter types the letter's control code: Ctrl+C 3, Ctrl+V 22, Ctrl+X 24.
         if (key >= Qt::Key_A && key <= Qt::Key_Z)
             return static_cast<std::int16_t>(key - Qt::Key_A + 1);
         if (key == Qt::Key_Backspace)
@@ -131,6 +64,64 @@ std::optional<std::int16_t> NumberInput::typedCharacterCode(const QKeyEvent& eve
     if (text.size() == 1 && (first < 0x20 || first == 0x7f))
         return std::nullopt;  // Delete and other editing keys that some platforms spell
     return static_cast<std::int16_t>(first);
+}
+
+}  // namespace
+
+bool passesNumericKeyFilter(const QString& text)
+{
+    return std::ranges::all_of(text, [](QChar unit) { return passes(unit.unicode()); });
+}
+
+QString filterTypedText(const QString& text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar unit : text) {
+        if (unit.unicode() != kBackspace && passes(unit.unicode()))
+            kept.append(unit);
+    }
+    return kept;
+}
+
+void popUpEditMenu(QLineEdit& box, const QPoint& at, const std::function<void()>& paste)
+{
+    auto* menu = new QMenu(&box);
+    const auto add = [menu, &box](const char* name, const QString& text, bool enabled,
+                                  const auto& act) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        action->setEnabled(enabled);
+        QObject::connect(action, &QAction::triggered, &box, act);
+    };
+    const bool editable = !box.isReadOnly();
+    const bool selection = box.hasSelectedText();
+    if (editable) {
+        add("edit-undo", QStringLiteral("撤销(&U)"), box.isUndoAvailable(), &QLineEdit::undo);
+        add("edit-redo", QStringLiteral("重做(&R)"), box.isRedoAvailable(), &QLineEdit::redo);
+        menu->addSeparator();
+        add("edit-cut", QStringLiteral("剪切(&T)"), selection, &QLineEdit::cut);
+    }
+    add("edit-copy", QStringLiteral("复制(&C)"), selection, &QLineEdit::copy);
+    if (editable) {
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        const bool canPaste = clipboard != nullptr && !clipboard->text().isEmpty();
+        add("edit-paste", QStringLiteral("粘贴(&P)"), canPaste, [paste] { paste(); });
+        add("edit-delete", QStringLiteral("删除(&D)"), selection, [&box] { box.del(); });
+    }
+    menu->addSeparator();
+    add("select-all", QStringLiteral("全选(&A)"), !box.text().isEmpty(), &QLineEdit::selectAll);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(at);
+}
+
+NumberInput::NumberInput(QWidget* parent) : QLineEdit(parent)
+{
+    // A number needs no input method: the keys reach the field as typed, and
+    // a Chinese input method does not compose into it.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setInputMethodHints(Qt::ImhFormattedNumbersOnly | Qt::ImhNoPredictiveText);
+    setAcceptDrops(false);
 }
 
 void NumberInput::keyPressEvent(QKeyEvent* event)
@@ -173,9 +164,7 @@ void NumberInput::inputMethodEvent(QInputMethodEvent* event)
 
 void NumberInput::contextMenuEvent(QContextMenuEvent* event)
 {
-    QMenu* menu = createEditMenu(*this, [this] { pasteWhole(false); });
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    popUpEditMenu(*this, event->globalPos(), [this] { pasteWhole(false); });
     event->accept();
 }
 
@@ -191,11 +180,17 @@ void NumberInput::mouseReleaseEvent(QMouseEvent* event)
     QLineEdit::mouseReleaseEvent(event);
 }
 
-void NumberInput::dragEnterEvent(QDragEnterEvent* event) { event->ignore(); }
-
-void NumberInput::dragMoveEvent(QDragMoveEvent* event) { event->ignore(); }
-
-void NumberInput::dropEvent(QDropEvent* event) { event->ignore(); }
+bool NumberInput::event(QEvent* event)
+{
+    // Drops are refused even where acceptDrops() would not stop them (an
+    // event sent straight to the box).
+    const QEvent::Type type = event->type();
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
 
 void NumberInput::pasteWhole(bool fromSelection)
 {

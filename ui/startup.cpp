@@ -1,20 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
-
-#include "ui/startup.h"
 
 #include <QApplication>
 #include <QByteArray>
-#include <QEvent>
 #include <QList>
 #include <QMessageLogContext>
 #include <QString>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <utility>
 
 #include "ui/application.h"
@@ -25,84 +21,45 @@
 namespace mostaric::ui {
 namespace {
 
-// While the QApplication is being built, Qt's messages are held back. If it
-// cannot load a platform (no display, or none it can reach) it reports at
-// length and aborts; we print one line and exit with 1 instead. Otherwise the
-// held messages go on to the handler that was in place.
-class StartupMessages {
-public:
-    StartupMessages() { s_previous = qInstallMessageHandler(&StartupMessages::hold); }
-    ~StartupMessages()
-    {
-        qInstallMessageHandler(s_previous);
-        for (const Held& held : std::exchange(s_held, {})) {
-            const QMessageLogContext context(held.file.constData(), held.line,
-                                             held.function.constData(), held.category.constData());
-            qt_message_output(held.type, context, held.text);
-        }
-    }
-    StartupMessages(const StartupMessages&) = delete;
-    StartupMessages& operator=(const StartupMessages&) = delete;
-
-private:
-    struct Held {
-        QtMsgType type;
-        QByteArray file, function, category;
-        int line;
-        QString text;
-    };
-
-    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
-    {
-        if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
-            std::fputs(noDisplayLine(), stderr);
-            std::fflush(stderr);
-            std::_Exit(1);  // Qt is half built: leave without running its clean-up
-        }
-        if (type == QtFatalMsg) {
-            if (s_previous != nullptr)
-                s_previous(type, context, text);
-            return;
-        }
-        s_held.push_back({type, QByteArray(context.file), QByteArray(context.function),
-                          QByteArray(context.category), context.line, text});
-    }
-
-    static inline QtMessageHandler s_previous = nullptr;
-    static inline QList<Held> s_held;
+// Qt's messages are held back while the QApplication is built. If it cannot
+// load a platform (no display) it would report at length and abort; we print
+// one line and exit with 1. Otherwise the held messages go on.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file, function, category;
+    int line;
+    QString text;
 };
+QtMessageHandler g_previousHandler = nullptr;
+QList<HeldMessage> g_heldMessages;
 
-// Shows a note on a window once it is first activated: activation takes
-// any tool tip shown before it away at once.
-class NoteOnActivation : public QObject {
-public:
-    NoteOnActivation(MainWindow& window, QWidget* anchor, QString text)
-        : QObject(&window), m_window(window), m_anchor(anchor), m_text(std::move(text))
-    {
-        window.installEventFilter(this);
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
+        std::fputs(noDisplayLine(), stderr);
+        std::fflush(stderr);
+        std::_Exit(1);  // Qt is half built: leave without running its clean-up
     }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == &m_window && event->type() == QEvent::WindowActivate) {
-            QTimer::singleShot(0, &m_window,
-                               [window = &m_window, anchor = m_anchor, text = m_text] {
-                                   window->showNote(anchor, text);
-                               });
-            deleteLater();
-        }
-        return false;
+    if (type == QtFatalMsg) {
+        if (g_previousHandler != nullptr)
+            g_previousHandler(type, context, text);
+        return;
     }
+    g_heldMessages.push_back({type, QByteArray(context.file), QByteArray(context.function),
+                              QByteArray(context.category), context.line, text});
+}
 
-private:
-    MainWindow& m_window;
-    QWidget* m_anchor;
-    QString m_text;
-};
+void releaseHeldMessages()
+{
+    qInstallMessageHandler(g_previousHandler);
+    for (const HeldMessage& held : std::exchange(g_heldMessages, {})) {
+        const QMessageLogContext context(held.file.constData(), held.line,
+                                         held.function.constData(), held.category.constData());
+        qt_message_output(held.type, context, held.text);
+    }
+}
 
-// Says, on stderr and below the heading of the main window, that no
-// installed face can draw the windows' Chinese texts.
+// Says on stderr and below the main window's heading that no face draws Chinese.
 void reportMissingChineseFace(MainWindow& window)
 {
     const QString message = missingChineseFaceMessage();
@@ -111,27 +68,35 @@ void reportMissingChineseFace(MainWindow& window)
     std::fprintf(stderr, "mostaric: %s\n", qPrintable(message));
     QWidget* anchor = window.findChild<QWidget*>(QStringLiteral("Label20"));
     window.showNote(anchor, message);  // recorded and announced to screen readers now
-    new NoteOnActivation(window, anchor, message);
+    // Shown again once the window is first activated, which takes any tool
+    // tip shown before it away at once.
+    const auto showAgain = [&window, anchor, message] { window.showNote(anchor, message); };
+    QObject::connect(
+        window.windowHandle(), &QWindow::activeChanged, &window,
+        [&window, showAgain] { QTimer::singleShot(0, &window, showAgain); },
+        Qt::SingleShotConnection);
 }
 
 }  // namespace
 
-int runProgram(int argc, char** argv, const std::function<void(Application&)>& started)
+int runProgram(int argc, char** argv, const std::function<void(Application&)>& started,
+               const std::function<void(const char* step)>& reached)
 {
     char name[] = "mostaric";
     char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : name, nullptr};
     int qtArgc = 1;
-    std::optional<QApplication> app;
-    {
-        const StartupMessages held;
-        app.emplace(qtArgc, qtArgv);
-    }
-    prepareApplication(*app);
+    g_previousHandler = qInstallMessageHandler(&holdMessage);
+    QApplication app(qtArgc, qtArgv);
+    releaseHeldMessages();
+    reached("qapplication");
+    prepareApplication(app);
+    reached("prepared");
     Application program;
+    reached("constructed");
     program.start();
     reportMissingChineseFace(program.mainWindow());
-    if (started)
-        started(program);
+    reached("started");
+    started(program);
     return QApplication::exec();
 }
 

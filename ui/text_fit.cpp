@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/text_fit.h"
@@ -25,15 +24,14 @@ namespace {
 
 const QString kFitterName = QStringLiteral("mostaric_textFit");
 
-// Glyph boxes are rounded outwards to whole pixels, so a box's top row may
-// hold only a faint edge: a label that loses no more than that row draws its
-// text well enough. Text we place ourselves keeps half a pixel from the
-// box's edges, as glyphs hinted for a scaled screen reach that much further;
-// lines set closer than the font says keep a pixel between one line's lowest
-// and the next one's highest ink.
+// Glyph boxes are rounded outwards, so losing their top row loses only a
+// faint edge. Text we place keeps half a pixel from the box's edges, as glyphs
+// hinted for a scaled screen reach that far; tightened lines keep a pixel
+// between one line's ink and the next's.
 constexpr qreal kFaintEdge = 1.0;
 constexpr qreal kScaledSlack = 0.5;
 constexpr qreal kLineGap = 1.0;
+constexpr double kSmallestFitScale = 0.85;
 constexpr int kScaleSteps = 6;  // 100 %, 97.5 %, ... 85 %
 
 struct Line {
@@ -51,9 +49,8 @@ struct Placement {
     qreal pitch = 0;
 };
 
-// The outline boxes of a laid-out line's glyphs, from the face that draws
-// each (fallback faces included), relative to the line's origin on its
-// baseline.
+// The outline boxes of a line's glyphs, fallback faces included, relative to
+// the line's origin on its baseline.
 QRectF inkOf(const QTextLine& line)
 {
     QRectF ink;
@@ -108,10 +105,9 @@ bool fitsAsDrawn(const std::vector<Line>& lines, const QSizeF& box)
     });
 }
 
-// The lines at `font` placed inside `box`: the first baseline no lower than
-// the label would put it and the pitch no wider than the font's, each only
-// as much smaller as the box needs, the lines never touching; nothing if
-// they cannot fit.
+// The lines at `font` placed inside `box`, baseline and pitch each only as
+// much higher or tighter than the label's as the box needs, the lines never
+// touching; nothing if they cannot fit.
 std::optional<Placement> place(std::vector<Line> lines, const QFont& font, const QSizeF& box)
 {
     if (lines.empty())
@@ -150,10 +146,7 @@ std::optional<Placement> fit(const QLabel& label)
     for (int step = 0; step <= kScaleSteps; ++step) {
         QFont font = label.font();
         const qreal scale = 1.0 - (1.0 - kSmallestFitScale) * step / kScaleSteps;
-        if (font.pointSizeF() > 0)
-            font.setPointSizeF(font.pointSizeF() * scale);
-        else
-            font.setPixelSize(std::max(1, qRound(font.pixelSize() * scale)));
+        font.setPointSizeF(font.pointSizeF() * scale);  // the forms ask in points
         std::vector<Line> lines = layOut(label.text(), font, wrap, box.width());
         if (step == 0 && fitsAsDrawn(lines, box))
             return std::nullopt;  // the label draws it well itself
@@ -163,9 +156,8 @@ std::optional<Placement> fit(const QLabel& label)
     return std::nullopt;  // cannot fit: the label draws it as Qt would
 }
 
-// Draws its label's text at the fitted placement in place of the label's
-// own painting: same colours (the style's text colour for the label's role
-// and state) and alignment (left, top).
+// Paints its label's text at the fitted placement instead of the label, in
+// the label's text colour, aligned left and top.
 class FittedText : public QObject {
 public:
     FittedText(QLabel& label, Placement placement)

@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The three buttons: sugar (Tt1, then jiutiji), sulfite (s2, then s3) and
@@ -23,6 +22,7 @@
 #include "core/gravity_table.h"
 #include "core/start_up.h"
 #include "core/tests/test_support.h"
+#include "core/tests/typical_batch.h"
 #include "core/variety_table.h"
 
 namespace mostaric {
@@ -241,19 +241,11 @@ TEST(TypicalBatch, EndToEnd)
     EXPECT_EQ(press(Button::Sulfite, f), std::nullopt);
     EXPECT_EQ(press(Button::Yeast, f), std::nullopt);
 
-    const CalculatorFields expected = with(startUpFields(),
-                                           {{F::bizhong, "1.08"},
-                                            {F::pinzhong, "赤霞珠"},
-                                            {F::xiguan, "17"},
-                                            {F::weit, "100"},
-                                            {F::Tt2, "12.5"},
-                                            {F::T1, "10.8"},
-                                            {F::tangdu, "19.3"},
-                                            {F::Tt1, "1.659"},
-                                            {F::jiutiji, "63.029"},
-                                            {F::s2, "3.44"},
-                                            {F::s3, "27.87"},
-                                            {F::jiaomu2, "12.40"}});
+    CalculatorFields expected = startUpFields();
+    for (const auto& [field, text] : test::kTypicalBatchEntries)
+        expected.text(field) = text;
+    for (const auto& [field, text] : test::kTypicalBatchResults)
+        expected.text(field) = text;
     EXPECT_EQ(f, expected);
 }
 

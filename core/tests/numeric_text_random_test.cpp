@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Seeded random texts and values against independent references: std::regex

@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // How field texts become numbers and numbers become texts.
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "core/numeric_text.h"
+#include "core/tests/number_text.h"
 
 namespace mostaric {
 namespace {

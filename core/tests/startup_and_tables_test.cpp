@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Start-up state, the gravity table and the variety table, and the two
@@ -17,6 +16,7 @@
 #include "core/gravity_table.h"
 #include "core/numeric_text.h"
 #include "core/start_up.h"
+#include "core/tests/number_text.h"
 #include "core/tests/test_support.h"
 #include "core/variety_table.h"
 

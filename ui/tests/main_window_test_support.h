@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
@@ -10,14 +9,18 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QList>
 #include <QPushButton>
 #include <QString>
 #include <QTest>
 #include <QWidget>
 
 #include <optional>
+#include <string_view>
 
 #include "core/fields.h"
+#include "core/tests/typical_batch.h"
+#include "ui/main_window.h"
 
 namespace mostaric::test {
 
@@ -72,5 +75,67 @@ inline void click(const QWidget& window, const QString& buttonName)
     if (button != nullptr)
         QTest::mouseClick(button, Qt::LeftButton);
 }
+
+inline QString qs(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+inline QString nameOf(Field field) { return qs(kFields[indexOf(field)].name); }
+
+// The fields that carry a mark of `kind` now, by the property the mark sets.
+inline QList<Field> markedFields(const QWidget& window, ui::MarkKind kind = ui::MarkKind::Failure)
+{
+    const char* property = kind == ui::MarkKind::Failure ? "calculationFailed"
+        : kind == ui::MarkKind::Notice                   ? "calculationNotice"
+                                                         : "resultStale";
+    QList<Field> marked;
+    for (const FieldInfo& info : kFields) {
+        if (window.findChild<QWidget*>(nameOf(info.field))->property(property).toBool())
+            marked << info.field;
+    }
+    return marked;
+}
+
+// Enters the typical batch as a user would: lists chosen by keys, inputs
+// typed; false when a list lacks an entry.
+inline bool enterTypicalBatch(const QWidget& window)
+{
+    for (const auto& [field, text] : kTypicalBatchEntries) {
+        if (fieldKind(field) == FieldKind::Input) {
+            retype(control<QLineEdit>(window, nameOf(field)), qs(text));
+        } else if (!chooseByKeys(control<QComboBox>(window, nameOf(field)), qs(text))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The one main window a test class drives: made and shown before each test
+// (or once for the class), with its controls found by name.
+class MainWindowFixture : public QObject {
+protected:
+    ui::MainWindow* m_window = nullptr;
+
+    // `active`: also wait until the window has the keyboard.
+    bool openWindow(bool active = false)
+    {
+        m_window = new ui::MainWindow;
+        m_window->show();
+        if (!active)
+            return QTest::qWaitForWindowExposed(m_window);
+        m_window->activateWindow();
+        return QTest::qWaitForWindowActive(m_window);
+    }
+    void closeWindow()
+    {
+        delete m_window;
+        m_window = nullptr;
+    }
+
+    QLineEdit* box(const QString& name) const { return control<QLineEdit>(*m_window, name); }
+    QComboBox* list(const QString& name) const { return control<QComboBox>(*m_window, name); }
+    QString text(const QString& name) const { return box(name)->text(); }
+};
 
 }  // namespace mostaric::test

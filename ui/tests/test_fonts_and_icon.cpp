@@ -1,13 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The font helpers resolve to installed faces that draw every character of
 // the windows' texts (no boxes), and the program icon is a 96 x 96,
 // 16-colour picture, offered drawn at 16 to 256 pixels too.
 
-#include "ui/app_icon.h"
-#include "ui/explanation_texts.h"
+#include "ui/application.h"
+#include "ui/explanation_window.h"
 #include "ui/fonts.h"
 #include "ui/tests/ui_test_support.h"
 
@@ -20,6 +19,8 @@
 #include <QGlyphRun>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
+#include <QPushButton>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QSet>
@@ -39,10 +40,20 @@ struct NamedFont {
     bool chinese;  // the face itself must hold the CJK glyphs
 };
 
+// A control's font as its form sets it (family and size) over the window's.
+QFont formFont(const char16_t* family, qreal pointSize)
+{
+    QFont font;
+    font.setFamilies({QString::fromUtf16(family)});
+    font.setPointSizeF(pointSize);
+    return font.resolve(mostaric::ui::songTiFont(10.5));
+}
+
 const NamedFont kFonts[] = {
     {"songTi", u"宋体", mostaric::ui::songTiFont, true},
-    {"kaiTi", u"楷体_GB2312", mostaric::ui::kaiTiFont, true},
-    {"timesNewRoman", u"Times New Roman", mostaric::ui::timesNewRomanFont, false},
+    {"kaiTi", u"楷体_GB2312", [](qreal size) { return formFont(u"楷体_GB2312", size); }, true},
+    {"timesNewRoman", u"Times New Roman",
+     [](qreal size) { return formFont(u"Times New Roman", size); }, false},
 };
 
 // Characters of the windows' texts, full- and half-width.
@@ -100,8 +111,8 @@ private Q_SLOTS:
         }
     }
 
-    // Each helper names the window's family at the given size, regular and
-    // upright, and resolves to an installed face: the family itself or one of
+    // Each font the windows ask for names its family at the given size,
+    // regular and upright, and resolves to an installed face: the family itself or one of
     // its registered substitutes, never an unrelated fallback.
     void fonts()
     {
@@ -156,10 +167,11 @@ private Q_SLOTS:
             QTest::addRow("%s chinese", kFonts[i].row) << i << QString::fromUtf16(kChinese);
             QTest::addRow("%s latin", kFonts[i].row) << i << QString::fromUtf16(kLatin);
         }
-        for (const auto& control : mostaric::ui::explanationControls()) {
-            QTest::addRow("songTi %s", std::string(control.name).c_str())
-                << 0 << mostaric::ui::displayedText(control);
-        }
+        const mostaric::ui::ExplanationWindow explanation;
+        for (const QLabel* label : explanation.findChildren<QLabel*>())
+            QTest::addRow("songTi %s", qPrintable(label->objectName())) << 0 << label->text();
+        for (const QPushButton* button : explanation.findChildren<QPushButton*>())
+            QTest::addRow("songTi %s", qPrintable(button->objectName())) << 0 << button->text();
     }
 
     void noBoxes()

@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The main window's static form and its start-up state:
@@ -128,18 +127,16 @@ double inkContrast(const QImage& part)
 
 }  // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public mostaric::test::MainWindowFixture {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase()
     {
         mostaric::ui::registerFontSubstitutes();
-        m_window = new MainWindow;
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QVERIFY(openWindow());
     }
-    void cleanupTestCase() { delete m_window; }
+    void cleanupTestCase() { closeWindow(); }
 
     void windowProperties()
     {
@@ -340,10 +337,10 @@ private Q_SLOTS:
             QCOMPARE(font, m_window->font());
             return;
         }
-        const QFont expected = face == QLatin1String("songti") ? mostaric::ui::songTiFont(points)
-            : face == QLatin1String("kaiti")                   ? mostaric::ui::kaiTiFont(points)
-                                             : mostaric::ui::timesNewRomanFont(points);
-        QCOMPARE(font.family(), expected.family());
+        const QString family = face == QLatin1String("songti") ? s("宋体")
+            : face == QLatin1String("kaiti")                   ? s("楷体_GB2312")
+                                                               : s("Times New Roman");
+        QCOMPARE(font.family(), family);
         QCOMPARE(font.pointSizeF(), points);
         QCOMPARE(font.weight(), QFont::Normal);
         QVERIFY(!font.italic());
@@ -535,6 +532,35 @@ private Q_SLOTS:
         QCOMPARE(iface->text(QAccessible::Name), accessibleName);
     }
 
+    // Each caption and unit label names its field for assistive technology.
+    void labelsNameTheirFields_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("field");
+        const char* const pairs[][2] = {
+            {"Label25", "pinzhong"}, {"Label4", "weit"},     {"Label5", "weit"},
+            {"Label3", "bizhong"},   {"Label6", "xiguan"},   {"Label7", "xiguan"},
+            {"Label1", "tangdu"},    {"Label27", "tangdu"},  {"label26", "T1"},
+            {"Label2", "T1"},        {"Label8", "Tt2"},      {"Label9", "Tt2"},
+            {"Label11", "Tt1"},      {"Label10", "Tt1"},     {"Label28", "jiutiji"},
+            {"Label29", "jiutiji"},  {"Label12", "s1"},      {"Label13", "s1"},
+            {"Label14", "s2"},       {"Label15", "s2"},      {"Label23", "s3"},
+            {"Label24", "s3"},       {"Label16", "jiaomu1"}, {"Label17", "jiaomu1"},
+            {"Label18", "jiaomu2"},  {"Label19", "jiaomu2"}, {"Label20", ""},
+            {"Label21", ""},         {"Label22", ""},
+        };
+        for (const auto& [label, field] : pairs)
+            QTest::newRow(label) << s(label) << s(field);
+    }
+    void labelsNameTheirFields()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, field);
+        auto* widget = control<QLabel>(*m_window, label);
+        QVERIFY(widget != nullptr);
+        QCOMPARE(widget->buddy() != nullptr ? widget->buddy()->objectName() : QString(), field);
+    }
+
     void accessibleWebLinkAndWeightDescription()
     {
         QAccessibleInterface* link = accessible(control(*m_window, QStringLiteral("Command1")));
@@ -601,9 +627,6 @@ private Q_SLOTS:
             }
         }
     }
-
-private:
-    MainWindow* m_window = nullptr;
 };
 
 int main(int argc, char** argv) { return mostaric::test::runUiTest<TestMainWindow>(argc, argv); }

@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The main window's events bound to the core: choices made with the keyboard,
@@ -25,32 +24,16 @@ using mostaric::Field;
 using mostaric::test::chooseByKeys;
 using mostaric::test::click;
 using mostaric::test::control;
+using mostaric::test::markedFields;
 using mostaric::test::retype;
 using mostaric::test::s;
-using mostaric::ui::MainWindow;
 
-class TestMainWindowEvents : public QObject {
+class TestMainWindowEvents : public mostaric::test::MainWindowFixture {
     Q_OBJECT
 
-private:
-    MainWindow* m_window = nullptr;
-
-    QLineEdit* box(const char* name) const { return control<QLineEdit>(*m_window, s(name)); }
-    QComboBox* list(const char* name) const { return control<QComboBox>(*m_window, s(name)); }
-    QString text(const char* name) const { return box(name)->text(); }
-
 private Q_SLOTS:
-    void init()
-    {
-        m_window = new MainWindow;
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    }
-    void cleanup()
-    {
-        delete m_window;
-        m_window = nullptr;
-    }
+    void init() { QVERIFY(openWindow()); }
+    void cleanup() { closeWindow(); }
 
     void gravityChoice_data()
     {
@@ -153,31 +136,19 @@ private Q_SLOTS:
 
     void typicalBatch()
     {
-        // The overview's typical batch, step by step.
-        QVERIFY(chooseByKeys(list("bizhong"), QStringLiteral("1.08")));
-        QCOMPARE(text("T1"), QStringLiteral("10.8"));
-        QCOMPARE(text("Tt2"), QStringLiteral("10.8"));
-        QCOMPARE(text("tangdu"), QStringLiteral("19.3"));
-        QVERIFY(chooseByKeys(list("pinzhong"), s("赤霞珠")));
-        QCOMPARE(text("sd"), QStringLiteral("0.62"));
-        retype(box("weit"), QStringLiteral("100"));
-        retype(box("Tt2"), QStringLiteral("12.5"));
-        QVERIFY(chooseByKeys(list("xiguan"), QStringLiteral("17")));
-
+        // The overview's typical batch, entered as a user would, then the
+        // three calculations.
+        QVERIFY(mostaric::test::enterTypicalBatch(*m_window));
+        QCOMPARE(text("Tt2"), QStringLiteral("12.5"));  // typed over the gravity choice's 10.8
         click(*m_window, QStringLiteral("jisuan"));
-        QCOMPARE(text("Tt1"), QStringLiteral("1.659"));
-        QCOMPARE(text("jiutiji"), QStringLiteral("63.029"));
-
         click(*m_window, QStringLiteral("jialiu"));
-        QCOMPARE(text("s1"), QStringLiteral("30"));
-        QCOMPARE(text("s2"), QStringLiteral("3.44"));
-        QCOMPARE(text("s3"), QStringLiteral("27.87"));
-
         click(*m_window, QStringLiteral("jiaomu"));
+        for (const auto& [field, expected] : mostaric::test::kTypicalBatchResults)
+            QCOMPARE(text(mostaric::test::nameOf(field)), mostaric::test::qs(expected));
+        QCOMPARE(text("s1"), QStringLiteral("30"));  // the customary doses stay
         QCOMPARE(text("jiaomu1"), QStringLiteral("0.2"));
-        QCOMPARE(text("jiaomu2"), QStringLiteral("12.40"));
 
-        QVERIFY(m_window->markedFields().isEmpty());
+        QVERIFY(markedFields(*m_window).isEmpty());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
@@ -361,7 +332,7 @@ private Q_SLOTS:
             QCOMPARE(control<QLineEdit>(*m_window, keptResults.at(i))->text(), before.at(i));
         QCOMPARE(field->text(), newText);
         const auto which = mostaric::test::fieldNamed(input);
-        QCOMPARE(m_window->markedFields(), QList<Field>{*which});
+        QCOMPARE(markedFields(*m_window), QList<Field>{*which});
         QVERIFY(field->property("calculationFailed").toBool());
         auto* frame = m_window->findChild<QFrame*>(QStringLiteral("failureMark_") + input);
         QVERIFY(frame != nullptr);
@@ -380,7 +351,7 @@ private Q_SLOTS:
         field->setFocus(Qt::TabFocusReason);
         QTest::keyClick(field, Qt::Key_End);
         QTest::keyClicks(field, QStringLiteral("5"));
-        QVERIFY(m_window->markedFields().isEmpty());
+        QVERIFY(markedFields(*m_window).isEmpty());
         QVERIFY(!field->property("calculationFailed").toBool());
         QVERIFY(m_window->findChild<QFrame*>(QStringLiteral("failureMark_") + input) == nullptr);
         if (input == QLatin1String("weit"))
@@ -398,7 +369,7 @@ private Q_SLOTS:
         retype(box("Tt2"), huge);
         click(*m_window, QStringLiteral("jisuan"));
 
-        QCOMPARE(m_window->markedFields(), QList<Field>{Field::Tt1});
+        QCOMPARE(markedFields(*m_window), QList<Field>{Field::Tt1});
         QCOMPARE(text("Tt1"), QString());
         QVERIFY(m_window->lastNote().contains(s("无法计算")));
         QVERIFY(m_window->lastNote().contains(s("Kg(公斤)的糖才能达到理想酒精度")));
@@ -407,11 +378,11 @@ private Q_SLOTS:
         // Another calculation that succeeds leaves the sugar's mark alone...
         retype(box("weit"), QStringLiteral("100"));
         click(*m_window, QStringLiteral("jiaomu"));
-        QCOMPARE(m_window->markedFields(), QList<Field>{Field::Tt1});
+        QCOMPARE(markedFields(*m_window), QList<Field>{Field::Tt1});
         // ...the sugar calculation's own successful run takes it away.
         retype(box("Tt2"), QStringLiteral("12.5"));
         click(*m_window, QStringLiteral("jisuan"));
-        QVERIFY(m_window->markedFields().isEmpty());
+        QVERIFY(markedFields(*m_window).isEmpty());
         QCOMPARE(text("Tt1"), QStringLiteral("1.659"));
     }
 
@@ -421,11 +392,11 @@ private Q_SLOTS:
         QVERIFY(chooseByKeys(list("xiguan"), QStringLiteral("18")));
         retype(box("Tt2"), QStringLiteral("."));
         click(*m_window, QStringLiteral("jisuan"));
-        QCOMPARE(m_window->markedFields(), QList<Field>{Field::Tt2});
+        QCOMPARE(markedFields(*m_window), QList<Field>{Field::Tt2});
         // A new gravity writes a new target: the mark goes with the old text.
         QVERIFY(chooseByKeys(list("bizhong"), QStringLiteral("1.09")));
         QCOMPARE(text("Tt2"), QStringLiteral("12.3"));
-        QVERIFY(m_window->markedFields().isEmpty());
+        QVERIFY(markedFields(*m_window).isEmpty());
     }
 };
 

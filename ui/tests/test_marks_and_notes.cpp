@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the main window says beside its numbers: a notice on a guard's zero
@@ -21,19 +20,16 @@ using mostaric::Field;
 using mostaric::test::chooseByKeys;
 using mostaric::test::click;
 using mostaric::test::control;
+using mostaric::test::markedFields;
 using mostaric::test::retype;
 using mostaric::test::s;
 using mostaric::ui::MainWindow;
 using mostaric::ui::MarkKind;
 
-class TestMarksAndNotes : public QObject {
+class TestMarksAndNotes : public mostaric::test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    MainWindow* m_window = nullptr;
-
-    QLineEdit* box(const QString& name) const { return control<QLineEdit>(*m_window, name); }
-    QComboBox* list(const char* name) const { return control<QComboBox>(*m_window, s(name)); }
     void typical()
     {
         QVERIFY(chooseByKeys(list("bizhong"), QStringLiteral("1.08")));
@@ -52,13 +48,8 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_window = new MainWindow;
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    }
-    void cleanup() { delete m_window; }
+    void init() { QVERIFY(openWindow()); }
+    void cleanup() { closeWindow(); }
 
     // A guard's zero and a negative sugar amount keep their texts; a notice
     // mark and a note say why.
@@ -89,7 +80,7 @@ private Q_SLOTS:
             retype(box(setUp), setUp == QLatin1String("Tt2") ? QStringLiteral("9") : QString());
         }
         click(*m_window, button);
-        QCOMPARE(m_window->markedFields(MarkKind::Notice).size(), results.size());
+        QCOMPARE(markedFields(*m_window, MarkKind::Notice).size(), results.size());
         for (const QString& result : results) {
             QVERIFY(box(result)->property("calculationNotice").toBool());
             auto* frame = m_window->findChild<QFrame*>(QStringLiteral("noticeMark_") + result);
@@ -97,11 +88,11 @@ private Q_SLOTS:
             QVERIFY(box(result)->toolTip().contains(noteSays));
         }
         QVERIFY(m_window->lastNote().contains(noteSays));
-        QVERIFY(m_window->markedFields().isEmpty());
+        QVERIFY(markedFields(*m_window).isEmpty());
         // Any earlier mark goes with the next run that needs none.
         typical();
         click(*m_window, button);
-        QVERIFY(m_window->markedFields(MarkKind::Notice).isEmpty());
+        QVERIFY(markedFields(*m_window, MarkKind::Notice).isEmpty());
     }
 
     // Results a failed run did not reach look stale until the next
@@ -134,7 +125,7 @@ private Q_SLOTS:
         click(*m_window, button);
         retype(box(s("weit")), QString());
         click(*m_window, button);
-        QCOMPARE(m_window->markedFields(MarkKind::Stale).size(), stale.size());
+        QCOMPARE(markedFields(*m_window, MarkKind::Stale).size(), stale.size());
         for (const QString& result : stale)
             QVERIFY2(looksStale(result), qPrintable(result));
 
@@ -146,7 +137,7 @@ private Q_SLOTS:
         } else {
             QVERIFY(chooseByKeys(control<QComboBox>(*m_window, clearBy), entry));
         }
-        QVERIFY(m_window->markedFields(MarkKind::Stale).isEmpty());
+        QVERIFY(markedFields(*m_window, MarkKind::Stale).isEmpty());
         for (const QString& result : stale) {
             QVERIFY(!looksStale(result));
             QCOMPARE(box(result)->accessibleDescription(), QString());

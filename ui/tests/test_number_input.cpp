@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The key filter of the four number inputs as the user meets it in
@@ -42,13 +41,11 @@ void typeText(QWidget* widget, const QString& text, Qt::Key key = Qt::Key_unknow
 
 }  // namespace
 
-class TestNumberInput : public QObject {
+class TestNumberInput : public mostaric::test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    MainWindow* m_window = nullptr;
-
-    QLineEdit* input(const QString& name) const { return control<QLineEdit>(*m_window, name); }
+    QLineEdit* input(const QString& name) const { return box(name); }
 
     // An input emptied and focused, ready for typing.
     QLineEdit* emptied(const QString& name) const
@@ -62,14 +59,8 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_window = new MainWindow;
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
-    }
-    void cleanupTestCase() { delete m_window; }
+    void initTestCase() { QVERIFY(openWindow(true)); }
+    void cleanupTestCase() { closeWindow(); }
 
     void typing_data()
     {

@@ -1,5 +1,4 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
-//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The web-link button Command1 with a fake browser launcher: it
@@ -14,7 +13,6 @@
 #include <QUrl>
 
 #include "ui/application.h"
-#include "ui/browser_launcher.h"
 #include "ui/main_window.h"
 #include "ui/tests/main_window_test_support.h"
 #include "ui/tests/ui_test_support.h"
@@ -22,6 +20,7 @@
 using mostaric::test::chooseByKeys;
 using mostaric::test::click;
 using mostaric::test::control;
+using mostaric::test::markedFields;
 using mostaric::test::retype;
 using mostaric::ui::Application;
 using mostaric::ui::MainWindow;
@@ -107,7 +106,7 @@ private Q_SLOTS:
         QVERIFY(!main.lastNote().isEmpty());
         QVERIFY(main.lastNote().contains(QStringLiteral(MOSTARIC_TEST_FORUM_ADDRESS)));
         QVERIFY(main.lastNote().contains(QString::fromUtf8("浏览器")));
-        QVERIFY(main.markedFields().isEmpty());
+        QVERIFY(markedFields(main).isEmpty());
 
         // The program goes on as before.
         click(main, QStringLiteral("jiaomu"));
