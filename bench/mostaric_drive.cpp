@@ -32,6 +32,7 @@
 #include "core/tests/typical_batch.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
+#include "ui/text_conversion.h"
 
 namespace {
 
@@ -118,15 +119,10 @@ const char* nameOf(mostaric::Field field)
     return mostaric::fieldInfo(field).name.data();  // the names are NUL-terminated literals
 }
 
-QString fromUtf8(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 void expectTypicalResults(QWidget* main)
 {
     for (const auto& [field, expected] : mostaric::test::kTypicalBatchResults)
-        expectText(main, nameOf(field), fromUtf8(expected));
+        expectText(main, nameOf(field), mostaric::ui::toQString(expected));
 }
 
 // The typical batch, then the three calculations, and its results checked.
@@ -134,9 +130,9 @@ void typicalBatch(QWidget* main)
 {
     for (const auto& [field, entry] : mostaric::test::kTypicalBatchEntries) {
         if (mostaric::fieldKind(field) == mostaric::FieldKind::Input)
-            type(main, nameOf(field), fromUtf8(entry));
+            type(main, nameOf(field), mostaric::ui::toQString(entry));
         else
-            choose(main, nameOf(field), fromUtf8(entry));
+            choose(main, nameOf(field), mostaric::ui::toQString(entry));
     }
     click(main, "jisuan");
     click(main, "jialiu");

@@ -16,18 +16,18 @@
 #include <QWidget>
 
 #include <optional>
-#include <string_view>
 
 #include "core/fields.h"
 #include "core/tests/typical_batch.h"
 #include "ui/main_window.h"
+#include "ui/text_conversion.h"
 
 namespace mostaric::test {
 
 inline std::optional<Field> fieldNamed(const QString& name)
 {
     for (const FieldInfo& info : kFields) {
-        if (QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())) == name)
+        if (ui::toQString(info.name) == name)
             return info.field;
     }
     return std::nullopt;
@@ -76,12 +76,7 @@ inline void click(const QWidget& window, const QString& buttonName)
         QTest::mouseClick(button, Qt::LeftButton);
 }
 
-inline QString qs(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-inline QString nameOf(Field field) { return qs(kFields[indexOf(field)].name); }
+inline QString nameOf(Field field) { return ui::toQString(kFields[indexOf(field)].name); }
 
 // The fields that carry a mark of `kind` now, by the property the mark sets.
 inline QList<Field> markedFields(const QWidget& window, ui::MarkKind kind = ui::MarkKind::Failure)
@@ -103,8 +98,8 @@ inline bool enterTypicalBatch(const QWidget& window)
 {
     for (const auto& [field, text] : kTypicalBatchEntries) {
         if (fieldKind(field) == FieldKind::Input) {
-            retype(control<QLineEdit>(window, nameOf(field)), qs(text));
-        } else if (!chooseByKeys(control<QComboBox>(window, nameOf(field)), qs(text))) {
+            retype(control<QLineEdit>(window, nameOf(field)), ui::toQString(text));
+        } else if (!chooseByKeys(control<QComboBox>(window, nameOf(field)), ui::toQString(text))) {
             return false;
         }
     }

@@ -144,7 +144,7 @@ private Q_SLOTS:
         click(*m_window, QStringLiteral("jialiu"));
         click(*m_window, QStringLiteral("jiaomu"));
         for (const auto& [field, expected] : mostaric::test::kTypicalBatchResults)
-            QCOMPARE(text(mostaric::test::nameOf(field)), mostaric::test::qs(expected));
+            QCOMPARE(text(mostaric::test::nameOf(field)), mostaric::ui::toQString(expected));
         QCOMPARE(text("s1"), QStringLiteral("30"));  // the customary doses stay
         QCOMPARE(text("jiaomu1"), QStringLiteral("0.2"));
 
