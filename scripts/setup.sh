@@ -88,9 +88,10 @@ mostaric_build() {
 
 # What the Windows installer, zip and their tests need beyond the Windows
 # build: NSIS, the signing tool, OpenSSL for the test's throwaway
-# certificate, unzip, and the X tools that find, close and picture windows.
-# Installed by scripts/test-windows.sh with the rest of the Windows tools.
+# certificate, zip and unzip, and the X tools that find, close and picture
+# windows. Installed by scripts/test-windows.sh with the rest of the Windows
+# tools.
 MOSTARIC_WINDOWS_PACKAGE_TOOLS=(
-  nsis osslsigncode openssl unzip
+  nsis osslsigncode openssl zip unzip
   x11-utils xdotool imagemagick
 )

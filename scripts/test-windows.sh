@@ -6,7 +6,7 @@
 # per machine), the windows preset's tree, and runs its suites under Wine in
 # throwaway Windows 10 prefixes on a private Xvfb: once as they are, once with
 # a comma as the decimal symbol, and the windows-platform tests once at 144 dpi.
-# Sourced by test.sh after scripts/setup.sh.
+# Sourced by test.sh and scripts/release.sh after scripts/setup.sh.
 
 MOSTARIC_WINDOWS_TEST_PACKAGES=(
   g++-mingw-w64-x86-64-posix ninja-build dpkg-dev
@@ -14,11 +14,18 @@ MOSTARIC_WINDOWS_TEST_PACKAGES=(
   "${MOSTARIC_WINDOWS_PACKAGE_TOOLS[@]}"
 )
 
-mostaric_test_windows() {
+# Makes sure the static Qt for Windows exists, then configures and builds the
+# windows preset's tree (the program, its suites, the installer and the zip),
+# setting MOSTARIC_BUILD_DIR to it. scripts/release.sh builds through it too.
+mostaric_build_windows() {
   mostaric_install_packages "${MOSTARIC_WINDOWS_TEST_PACKAGES[@]}" || return 1
   bash scripts/build-qt-windows.sh > /dev/null || return 1
   mostaric_configure windows || return 1
-  mostaric_build windows || return 1
+  mostaric_build windows
+}
+
+mostaric_test_windows() {
+  mostaric_build_windows || return 1
 
   local wine_root display=:71 xvfb_pid status=0
   wine_root=$(mktemp -d /tmp/mostaric-wine.XXXXXX)
