@@ -15,8 +15,8 @@ MOSTARIC_RUN_PACKAGES=(
 
 # The test command's on top of those: test and benchmark libraries, the
 # comma-decimal locale, Xvfb for the screenshots, the checkers of the desktop
-# files, the package and the licences, valgrind, Clang for the fuzzer, and
-# the CJK faces of the font tests.
+# files, the package and the licences, valgrind, Clang for the fuzzer, the
+# CJK faces of the font tests, and git and diffoscope for the release check.
 MOSTARIC_TEST_PACKAGES=(
   "${MOSTARIC_RUN_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -26,6 +26,7 @@ MOSTARIC_TEST_PACKAGES=(
   valgrind
   clang libclang-rt-14-dev clang-format
   fonts-noto-cjk fonts-wqy-zenhei
+  git diffoscope-minimal
 )
 
 # Qt Designer, to open and edit the windows' forms (ui/*.ui); not needed to
@@ -60,24 +61,26 @@ mostaric_install_packages() {
       apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# The number tests run under a comma-decimal locale to prove it changes nothing.
+# A UTF-8 locale the tests run under: by default de_DE, whose comma decimal
+# the number tests prove changes nothing; the release check uses zh_CN.
 mostaric_generate_locale() {
-  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  local name=${1:-de_DE}
+  locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8\$" && return 0
   if ! mostaric_can_be_root; then
-    echo "The de_DE.UTF-8 locale is missing. You are not root and sudo is not" >&2
-    echo "installed; as root, run:  localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2
+    echo "The $name.UTF-8 locale is missing. You are not root and sudo is not" >&2
+    echo "installed; as root, run:  localedef -i $name -f UTF-8 $name.UTF-8" >&2
     return 1
   fi
-  echo "Generating the de_DE.UTF-8 locale"
-  mostaric_as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
+  echo "Generating the $name.UTF-8 locale"
+  mostaric_as_root localedef -i "$name" -f UTF-8 "$name.UTF-8"
 }
 
 # Configures a preset's tree (a fraction of a second once it exists) and sets
 # MOSTARIC_BUILD_DIR to it, as CMake reports it, so that no script repeats
-# the directory names of CMakePresets.json.
+# the directory names of CMakePresets.json. Further arguments go to cmake.
 mostaric_configure() {
   local log
-  log=$(cmake --preset "$1") || { echo "$log"; return 1; }
+  log=$(cmake --preset "$1" "${@:2}") || { echo "$log"; return 1; }
   MOSTARIC_BUILD_DIR=$(sed -n 's/^-- Build files have been written to: //p' <<< "$log")
   [ -n "$MOSTARIC_BUILD_DIR" ] || { echo "$log"; return 1; }
 }
