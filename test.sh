@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every test, in the trees of the presets ci, asan and fuzz,
-# and the Windows tree under Wine. Installs what is missing on Debian 12 first.
+# and the Windows tree under Wine; then makes the release twice and compares
+# the two. Installs what is missing on Debian 12 first.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -22,3 +23,7 @@ done
 
 # windows: mostaric.exe and the same suites, cross-built and run under Wine.
 mostaric_test_windows
+
+# The release, made twice from two clones and compared byte for byte, and the
+# program built from its source tarball.
+bash scripts/check-reproducible.sh

@@ -71,7 +71,7 @@ for path in "$first"/dist/*; do
     printf 'same: %-40s %10s bytes\n' "$file" "$(stat -c %s "$path")"
   else
     fail "$file differs between the two releases:"
-    diffoscope --no-progress "$path" "$second/dist/$file" | head -n 300 || true
+    diffoscope --no-progress "$path" "$second/dist/$file" | head -n 150 || true
   fi
 done
 cmp -s "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS" && (cd "$first/dist" && sha256sum -c --quiet SHA256SUMS) ||
