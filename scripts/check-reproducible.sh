@@ -10,7 +10,9 @@
 # release preset and compares that with the release's program. Run by test.sh.
 #
 # The clones are kept in a per-machine cache and brought to the commit, so
-# that a second run builds only what changed; the tarball is built afresh.
+# that a second run builds only what changed; the tarball is built afresh. In
+# an unpacked source tarball, without .git, it releases two fresh copies of
+# the sources instead, and has no tarball to check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -18,9 +20,12 @@ started=$SECONDS
 
 mostaric_install_packages git diffoscope-minimal xz-utils
 mostaric_generate_locale zh_CN
-commit=$(git rev-parse HEAD)
-if [ -n "$(git status --porcelain)" ]; then
-  echo "Note: the release check takes the commit $commit; uncommitted changes are not in it"
+commit=
+if [ -e .git ]; then
+  commit=$(git rev-parse HEAD)
+  if [ -n "$(git status --porcelain)" ]; then
+    echo "Note: the release check takes the commit $commit; uncommitted changes are not in it"
+  fi
 fi
 
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/mostaric/release-check
@@ -29,9 +34,16 @@ second=/var/tmp/mostaric-$(id -u)/release-check/second-clone
 mkdir -p "$cache"
 
 # Brings the clone at $1 to the commit: the same files as a fresh clone, with
-# the build trees of the last check kept.
+# the build trees of the last check kept. Without .git, a fresh copy: the
+# unpacked files carry the commit's time, older than any kept build.
 clone_at() {
-  if ! git -C "$1" rev-parse --git-dir > /dev/null 2>&1; then
+  if [ -z "$commit" ]; then
+    rm -rf "$1"
+    mkdir -p "$1"
+    tar -C . --exclude='./build*' --exclude=./dist -cf - . | tar -C "$1" -xf -
+    return
+  fi
+  if [ ! -d "$1/.git" ]; then
     rm -rf "$1"
     mkdir -p "$(dirname "$1")"
     git clone -q --no-checkout "$PWD" "$1"
@@ -46,7 +58,7 @@ clone_at() {
 release_in() {
   local dir=$1 log=$cache/$(basename "$1").log
   shift
-  echo "Releasing $commit in $dir ($*)"
+  echo "Releasing ${commit:-the unpacked sources} in $dir ($*)"
   if ! (cd "$dir" && env -u MOSTARIC_SIGN_CERT -u MOSTARIC_SIGN_KEY -u MOSTARIC_SIGN_PASSWORD_FILE \
       -u MOSTARIC_SIGN_TIMESTAMP_URL -u SOURCE_DATE_EPOCH "$@" scripts/release.sh --any-debian) > "$log" 2>&1; then
     tail -n 40 "$log"
@@ -79,23 +91,27 @@ cmp -s "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS" && (cd "$first/dist" &
 
 # The source tarball: the commit's files, and without .git it builds the
 # release's program byte for byte.
-tarballs=("$first"/dist/*.tar.xz)
-name=$(basename "${tarballs[0]}" .tar.xz)
-unpacked=$cache/tarball
-rm -rf "$unpacked"
-mkdir -p "$unpacked"
-tar -C "$unpacked" -xf "${tarballs[0]}"
-diff <(cd "$unpacked/$name" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort) \
-  <(git ls-tree -r --name-only "$commit" | LC_ALL=C sort) ||
-  fail "the source tarball does not hold exactly the commit's files"
-echo "Building the program from $name.tar.xz in $unpacked"
-if (cd "$unpacked/$name" && mostaric_configure release && mostaric_build release &&
-    cmp "$MOSTARIC_BUILD_DIR/ui/mostaric" "$(cd "$first" && mostaric_configure release && echo "$MOSTARIC_BUILD_DIR")/ui/mostaric") \
-    > "$unpacked.log" 2>&1; then
-  echo "same: the program built from the source tarball"
+if [ -n "$commit" ]; then
+  tarballs=("$first"/dist/*.tar.xz)
+  name=$(basename "${tarballs[0]}" .tar.xz)
+  unpacked=$cache/tarball
+  rm -rf "$unpacked"
+  mkdir -p "$unpacked"
+  tar -C "$unpacked" -xf "${tarballs[0]}"
+  diff <(cd "$unpacked/$name" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort) \
+    <(git ls-tree -r --name-only "$commit" | LC_ALL=C sort) ||
+    fail "the source tarball does not hold exactly the commit's files"
+  echo "Building the program from $name.tar.xz in $unpacked"
+  if (cd "$unpacked/$name" && mostaric_configure release && mostaric_build release &&
+      cmp "$MOSTARIC_BUILD_DIR/ui/mostaric" "$(cd "$first" && mostaric_configure release && echo "$MOSTARIC_BUILD_DIR")/ui/mostaric") \
+      > "$unpacked.log" 2>&1; then
+    echo "same: the program built from the source tarball"
+  else
+    tail -n 20 "$unpacked.log"
+    fail "the program built from the source tarball is not the release's (log: $unpacked.log)"
+  fi
 else
-  tail -n 20 "$unpacked.log"
-  fail "the program built from the source tarball is not the release's (log: $unpacked.log)"
+  echo "No .git: no source tarball was made from the unpacked sources"
 fi
 
 echo "Release check: $((SECONDS - started)) s"
@@ -103,4 +119,4 @@ if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"
   exit 1
 fi
-echo "Both releases of $commit are the same byte for byte"
+echo "Both releases of ${commit:-the unpacked sources} are the same byte for byte"
