@@ -56,7 +56,8 @@ clone_at() {
 # Releases in the clone at $1 with the environment settings that follow; no
 # signing setting of the caller's can reach the compared files.
 release_in() {
-  local dir=$1 log=$cache/$(basename "$1").log
+  local dir=$1 log
+  log=$cache/$(basename "$1").log
   shift
   echo "Releasing ${commit:-the unpacked sources} in $dir ($*)"
   if ! (cd "$dir" && env -u MOSTARIC_SIGN_CERT -u MOSTARIC_SIGN_KEY -u MOSTARIC_SIGN_PASSWORD_FILE \
