@@ -75,8 +75,8 @@ echo 'SetOutPath "$INSTDIR"' >> "$files.install.nsh"
   -DOUTFILE="$setup" "$MOSTARIC_NSIS_SCRIPT"
 
 # The zip holds the files without a top folder: Windows' "Extract all" makes
-# one named after the zip. Only the times of day that zip's own format keeps,
-# read in UTC (-X: no Unix extra fields, which add access and change times).
+# one named after the zip. -X leaves out the Unix extra fields, which would
+# add the access and change times; the DOS times left are local, so UTC.
 (cd "$payload" && TZ=UTC "$MOSTARIC_ZIP" -X -D -q "$zip" -@ < "$files.txt")
 echo "$recipe" > "$out/.recipe"
 echo "Built $setup ($(stat -c %s "$setup") bytes) and $zip ($(stat -c %s "$zip") bytes)"
