@@ -6,6 +6,19 @@
 # sources Debian's libgtest-dev ships, since Debian has no MinGW build of it.
 # Included before the warning options, which GoogleTest's sources are not
 # written for.
+
+# The Qt plugins a program links from the static Qt: the windows platform
+# plugin, and those named (the tests' offscreen one). Qt would otherwise add
+# every default image format and style, none of which the windows use: they
+# draw in Fusion, which is part of Qt Widgets. Nothing to do elsewhere.
+function(mostaric_link_qt_plugins target)
+  if(WIN32)
+    qt_import_plugins(${target}
+      INCLUDE_BY_TYPE platforms Qt6::QWindowsIntegrationPlugin ${ARGN}
+      EXCLUDE_BY_TYPE imageformats styles iconengines generic platforminputcontexts)
+  endif()
+endfunction()
+
 if(NOT WIN32)
   return()
 endif()
