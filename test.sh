@@ -8,7 +8,6 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 source scripts/test-windows.sh
-source scripts/newest-debian.sh
 
 mostaric_install_packages "${MOSTARIC_TEST_PACKAGES[@]}"
 mostaric_generate_locale

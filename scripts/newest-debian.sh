@@ -7,7 +7,7 @@
 # changes. Commands run in it through chroot in a private mount namespace,
 # with the project and the cache of Qt for Windows at the same paths as
 # outside, so that a tree built inside is the same tree outside.
-# Sourced by test.sh after scripts/setup.sh and scripts/test-windows.sh.
+# Sourced by scripts/test-windows.sh.
 
 # What the root holds: the test command's packages, what builds the Windows
 # program, OpenSSL for the signing test the Windows tree sets up, and the X
