@@ -137,7 +137,7 @@ struct Series {
     std::vector<Run> runs;
 
     double medianOf(const char* step,
-                    std::map<std::string, double> Run::*figures = &Run::stepMs) const
+                    std::map<std::string, double> Run::* figures = &Run::stepMs) const
     {
         std::vector<double> values;
         for (const Run& run : runs)

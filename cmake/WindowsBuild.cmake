@@ -6,6 +6,26 @@
 # sources Debian's libgtest-dev ships, since Debian has no MinGW build of it.
 # Included before the warning options, which GoogleTest's sources are not
 # written for.
+
+# The Qt plugins a program links from the static Qt: the windows platform
+# plugin, and those named after their type as qt_import_plugins takes them
+# (the tests' offscreen platform, the icon test's ICO reader). Qt would
+# otherwise add every default image format and style, none of which the
+# windows use: they draw in Fusion, which is part of Qt Widgets. Nothing to
+# do elsewhere.
+function(mostaric_link_qt_plugins target)
+  if(NOT WIN32)
+    return()
+  endif()
+  set(excluded styles iconengines generic platforminputcontexts)
+  if(NOT imageformats IN_LIST ARGN)
+    list(APPEND excluded imageformats)
+  endif()
+  qt_import_plugins(${target}
+    INCLUDE_BY_TYPE platforms Qt6::QWindowsIntegrationPlugin ${ARGN}
+    EXCLUDE_BY_TYPE ${excluded})
+endfunction()
+
 if(NOT WIN32)
   return()
 endif()

@@ -4,7 +4,8 @@
 #
 # Builds a static Qt for 64-bit Windows from Debian's own qt6-base source
 # package (its patch series applied), with Debian's mingw-w64 and Debian's
-# installed Qt as the host tools. The result is kept in a per-machine cache,
+# installed Qt as the host tools. The test command runs it on the newest
+# Debian release, or in a root of it (scripts/newest-debian.sh). The result is kept in a per-machine cache,
 # keyed by the source version and the configure options, and reused until that
 # key changes. Prints the install prefix as its last line.
 #
@@ -22,9 +23,9 @@ qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) ||
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
 
 # Only what the program and its tests use: Core, Gui, Widgets, Test and the
-# windows and offscreen platform plugins. direct2d stays on, since Qt 6.4's
-# DirectWrite font database is compiled only with it, and so does OpenGL, since
-# Qt 6.4's windows platform plugin does not compile without it; the +dfsg
+# windows and offscreen platform plugins. direct2d stays on, since Qt's
+# DirectWrite font database has been compiled only with it (6.4), and so does
+# OpenGL, which the windows platform plugin has needed to compile; the +dfsg
 # source lacks wintab, hence no tablet events.
 configure_options=(
   -DBUILD_SHARED_LIBS=OFF
@@ -126,6 +127,7 @@ cmake --install "$work/build" > "$work/install.log" 2>&1 || fail "install (log: 
 # Where the Windows program's Qt came from, for its licence notice.
 {
   echo "Source: Debian source package qt6-base, version ${qt_version}"
+  echo "Release: Debian $(. /etc/os-release && echo "$VERSION_ID")"
   echo "Patches: Debian's series, as applied by dpkg-source"
   echo "Configure: ${configure_options[*]}"
 } > "$prefix/MOSTARIC-QT-SOURCE.txt"

@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Sourced by run.sh, test.sh and scripts/screenshots.sh: installs what a fresh
-# Debian 12 machine lacks, then configures and builds the trees of the presets
-# in CMakePresets.json. Quick and silent when everything is in place.
+# Debian 12 or 13 machine lacks, then configures and builds the trees of the
+# presets in CMakePresets.json. Quick and silent when everything is in place.
+
+source "$(dirname "${BASH_SOURCE[0]}")/debian-releases.sh"
 
 # Building and running the program: compiler, CMake, Qt 6 and the faces the
 # windows draw with.
@@ -17,6 +19,8 @@ MOSTARIC_RUN_PACKAGES=(
 # comma-decimal locale, Xvfb for the screenshots, the checkers of the desktop
 # files, the package and the licences, valgrind, Clang for the fuzzer, the
 # CJK faces of the font tests, and git and diffoscope for the release check.
+# The formatter and the analysers are LLVM 19's on both releases, so that
+# both format and find alike.
 MOSTARIC_TEST_PACKAGES=(
   "${MOSTARIC_RUN_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -24,7 +28,7 @@ MOSTARIC_TEST_PACKAGES=(
   xvfb xauth
   desktop-file-utils appstream dpkg-dev lintian reuse
   valgrind
-  clang libclang-rt-14-dev clang-format
+  clang libclang-rt-dev clang-format-19 clang-tidy-19 clazy
   fonts-noto-cjk fonts-wqy-zenhei
   git diffoscope-minimal
 )
@@ -77,10 +81,11 @@ mostaric_generate_locale() {
 
 # Configures a preset's tree (a fraction of a second once it exists) and sets
 # MOSTARIC_BUILD_DIR to it, as CMake reports it, so that no script repeats
-# the directory names of CMakePresets.json. Further arguments go to cmake.
+# the directory names of CMakePresets.json.
+# Further arguments go to CMake.
 mostaric_configure() {
   local log
-  log=$(cmake --preset "$1" "${@:2}") || { echo "$log"; return 1; }
+  log=$(cmake --preset "$@") || { echo "$log"; return 1; }
   MOSTARIC_BUILD_DIR=$(sed -n 's/^-- Build files have been written to: //p' <<< "$log")
   [ -n "$MOSTARIC_BUILD_DIR" ] || { echo "$log"; return 1; }
 }

@@ -6,25 +6,48 @@
 # per machine), the windows preset's tree, and runs its suites under Wine in
 # throwaway Windows 10 prefixes on a private Xvfb: once as they are, once with
 # a comma as the decimal symbol, and the windows-platform tests once at 144 dpi.
-# Sourced by test.sh and scripts/release.sh after scripts/setup.sh.
+# Qt for Windows is the newest Debian release's: on an older machine it and
+# the tree are built in that release's root (scripts/newest-debian.sh) and
+# Wine runs the suites outside. Sourced by test.sh, scripts/build-windows.sh
+# and scripts/release.sh after scripts/setup.sh.
 
+source "$(dirname "${BASH_SOURCE[0]}")/newest-debian.sh"
+
+# What builds the program, its Qt, the installer and the zip.
+MOSTARIC_WINDOWS_BUILD_PACKAGES=(
+  cmake g++-mingw-w64-x86-64-posix ninja-build dpkg-dev qt6-base-dev
+  nsis osslsigncode zip
+)
+# What runs and pictures them.
 MOSTARIC_WINDOWS_TEST_PACKAGES=(
-  g++-mingw-w64-x86-64-posix ninja-build dpkg-dev
   wine wine64 xvfb xauth x11-utils xdotool imagemagick
   "${MOSTARIC_WINDOWS_PACKAGE_TOOLS[@]}"
 )
 
-# Makes sure the static Qt for Windows exists, then configures and builds the
-# windows preset's tree (the program, its suites, the installer and the zip),
-# setting MOSTARIC_BUILD_DIR to it. scripts/release.sh builds through it too.
+# Makes sure Qt for Windows is there and builds the windows preset's tree;
+# sets MOSTARIC_BUILD_DIR to it. The tree is configured where it is built,
+# so its directory comes back on descriptor 3.
 mostaric_build_windows() {
-  mostaric_install_packages "${MOSTARIC_WINDOWS_TEST_PACKAGES[@]}" || return 1
-  bash scripts/build-qt-windows.sh > /dev/null || return 1
-  mostaric_configure windows || return 1
-  mostaric_build windows
+  # The suites run on this machine: the tree names this machine's Wine and
+  # Python, where it has them, wherever the tree is built.
+  local tool tools=() steps
+  for tool in MOSTARIC_WINE=wine Python3_EXECUTABLE=python3; do
+    command -v "${tool#*=}" > /dev/null && tools+=("-D${tool%%=*}=$(command -v "${tool#*=}")")
+  done
+  steps="bash scripts/build-qt-windows.sh > /dev/null && source scripts/setup.sh &&
+    mostaric_configure windows ${tools[*]} && mostaric_build windows &&
+    echo \"\$MOSTARIC_BUILD_DIR\" >&3"
+  { MOSTARIC_BUILD_DIR=$(
+      if mostaric_is_newest_debian; then
+        mostaric_install_packages "${MOSTARIC_WINDOWS_BUILD_PACKAGES[@]}" >&4 && bash -c "$steps" 3>&1 >&4
+      else
+        mostaric_make_newest_root >&4 && mostaric_in_newest_root "$steps" 3>&1 >&4
+      fi); } 4>&1 || return 1
+  [ -n "$MOSTARIC_BUILD_DIR" ]
 }
 
 mostaric_test_windows() {
+  mostaric_install_packages "${MOSTARIC_WINDOWS_TEST_PACKAGES[@]}" || return 1
   mostaric_build_windows || return 1
 
   local wine_root display=:71 xvfb_pid status=0

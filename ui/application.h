@@ -89,8 +89,8 @@ private:
 // `reached` is told the steps "qapplication", "prepared", "constructed" and
 // "started" as each ends (the start-up benchmark marks them).
 int runProgram(
-    int argc, char** argv, const std::function<void(Application&)>& started = [](Application&) {},
-    const std::function<void(const char* step)>& reached = [](const char*) {});
+    int argc, char** argv, const std::function<void(Application&)>& started = [](Application&) { },
+    const std::function<void(const char* step)>& reached = [](const char*) { });
 
 // Once, right after the QApplication exists: font substitutes, style,
 // name, version and window icon. Loads no font file and nothing slow.

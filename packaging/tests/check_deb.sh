@@ -23,11 +23,18 @@ case "$(field Section)" in utils|math) ;; *) fail "Section is $(field Section)";
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture is $(field Architecture)"
 
-# Each dependency is a whole name in the comma-separated list.
+# Each dependency is a whole name in the comma-separated list. Qt's packages
+# are named by the release that built the package (libqt6core6 on Debian 12,
+# libqt6core6t64 on 13): the expected ones own the libraries on this machine.
 depends=$(field Depends)
 names=$(echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/[ (].*//')
-for pkg in libqt6widgets6 libqt6gui6 libqt6core6 \
-           fonts-arphic-uming fonts-arphic-ukai fonts-liberation2; do
+qt_packages=()
+for lib in Widgets Gui Core; do
+  owner=$(dpkg-query -S "*/libQt6$lib.so.6" 2>/dev/null | sed -n '1s/[:,].*//p')
+  [ -n "$owner" ] || fail "no package here owns libQt6$lib.so.6"
+  qt_packages+=("$owner")
+done
+for pkg in "${qt_packages[@]}" fonts-arphic-uming fonts-arphic-ukai fonts-liberation2; do
   grep -qx "$pkg" <<< "$names" || fail "Depends lacks $pkg: $depends"
 done
 

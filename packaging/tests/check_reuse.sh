@@ -1,31 +1,34 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs `reuse lint` over the source tree. REUSE.toml is read by reuse 4 and
-# later; older releases (Debian 12 has 1.1) know only .reuse/dep5, so for them
-# the same annotations are written as one into a copy of the tree.
+# Runs `reuse lint` over the project's own files: a copy of them, since reuse
+# reads every file of a folder that is not a git work tree it can read (the
+# build trees, in an unpacked source tarball or where git is missing).
+# REUSE.toml is read by reuse 4 and later; older releases (Debian 12 has 1.1)
+# know only .reuse/dep5, so for them the same annotations are written as one.
 # Usage: check_reuse.sh <reuse> <python3> <source dir>
 set -euo pipefail
 reuse=$1 python=$2 src=$3
 
-major=$("$reuse" --version | grep -Eo '[0-9]+' | head -1)
-if [ "$major" -ge 4 ]; then
-  cd "$src"
-  exec "$reuse" lint
-fi
-
 copy=$(mktemp -d)
 trap 'rm -rf "$copy"' EXIT
-# The files reuse would see: tracked and untracked, less what git ignores.
-if git -C "$src" rev-parse --is-inside-work-tree > /dev/null 2>&1; then
+# The files reuse would see in a clone: tracked and untracked, less what git
+# ignores; without git, the tree less the build trees and what release.sh
+# writes.
+if command -v git > /dev/null && git -C "$src" rev-parse --is-inside-work-tree > /dev/null 2>&1; then
   git -C "$src" ls-files -z --cached --others --exclude-standard |
     (cd "$src" && xargs -0 -r sh -c 'for f; do [ -e "$f" ] && printf "%s\0" "$f"; done' sh) |
     tar -C "$src" --null -T - -cf - | tar -C "$copy" -xf -
 else
-  tar -C "$src" --exclude='./build*' --exclude=./out -cf - . | tar -C "$copy" -xf -
+  tar -C "$src" --exclude='./build*' --exclude=./out --exclude=./dist --exclude=./.git -cf - . |
+    tar -C "$copy" -xf -
 fi
-mkdir -p "$copy/.reuse"
-"$python" - "$copy/REUSE.toml" "$copy/.reuse/dep5" <<'PY'
+cd "$copy"
+major=$("$reuse" --version | grep -Eo '[0-9]+' | head -1)
+[ "$major" -ge 4 ] && exec "$reuse" lint
+
+mkdir -p .reuse
+"$python" - REUSE.toml .reuse/dep5 <<'PY'
 import sys, tomllib
 with open(sys.argv[1], "rb") as f:
     annotations = tomllib.load(f)["annotations"]
@@ -42,5 +45,4 @@ for a in annotations:
 with open(sys.argv[2], "w") as f:
     f.write("\n".join(out))
 PY
-cd "$copy"
 "$reuse" lint
