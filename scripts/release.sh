@@ -74,6 +74,14 @@ debs=("$work"/deb/*.deb)
 mostaric_build_windows
 # shellcheck source=/dev/null
 source "$MOSTARIC_BUILD_DIR/packaging/windows/package-settings.sh"
+# Where the tree is built elsewhere (the Debian 13 root), the signing settings
+# must reach it: a release meant to be signed is never made unsigned.
+if [ -n "${MOSTARIC_SIGN_CERT:-}" ] &&
+  ! osslsigncode extract-signature -in "$MOSTARIC_PACKAGE_DIR/$MOSTARIC_SETUP_NAME" \
+    -out "$work/setup-signature" > /dev/null 2>&1; then
+  echo "release.sh: MOSTARIC_SIGN_CERT is set, but the windows tree's build made the installer unsigned" >&2
+  exit 1
+fi
 
 name=$MOSTARIC_PACKAGE_NAME-$MOSTARIC_VERSION_TEXT
 files=()
