@@ -561,6 +561,28 @@ private Q_SLOTS:
         QCOMPARE(widget->buddy() != nullptr ? widget->buddy()->objectName() : QString(), field);
     }
 
+    // The window pairs each field with the labels the form makes its buddies:
+    // every shown field has one caption before or above it and at most one
+    // unit to its right; the hidden sd and nothing else has none.
+    void formGivesEachFieldOneCaption()
+    {
+        for (const mostaric::FieldInfo& info : mostaric::kFields) {
+            const QString name = QString::fromUtf8(info.name.data(), qsizetype(info.name.size()));
+            QWidget* field = control(*m_window, name);
+            QVERIFY2(field != nullptr, qPrintable(name));
+            int captions = 0;
+            int units = 0;
+            const QList<QLabel*> labels = m_window->findChildren<QLabel*>();
+            for (const QLabel* label : labels) {
+                if (label->buddy() == field)
+                    ++(label->x() > field->geometry().right() ? units : captions);
+            }
+            const bool hidden = info.kind == mostaric::FieldKind::Hidden;
+            QCOMPARE(captions, hidden ? 0 : 1);
+            QVERIFY2(units <= (hidden ? 0 : 1), qPrintable(name));
+        }
+    }
+
     void accessibleWebLinkAndWeightDescription()
     {
         QAccessibleInterface* link = accessible(control(*m_window, QStringLiteral("Command1")));
