@@ -7,6 +7,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <optional>
+#include <ranges>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -32,9 +33,9 @@ public:
 
     const std::string& text(Field field) const
     {
-        for (auto it = m_update.writes.rbegin(); it != m_update.writes.rend(); ++it) {
-            if (it->field == field)
-                return it->text;
+        for (const FieldText& written : std::ranges::reverse_view(m_update.writes)) {
+            if (written.field == field)
+                return written.text;
         }
         return m_fields.text(field);
     }

@@ -86,10 +86,11 @@ void prepareApplication(QApplication& app)
     QGuiApplication::setDesktopFileName(QStringLiteral(MOSTARIC_APP_ID));
 }
 
-Application::Application(BrowserLauncher launcher)
-    : m_launcher(launcher ? std::move(launcher) : BrowserLauncher(&openInSystemBrowser))
+Application::Application(BrowserLauncher launcher, QObject* parent)
+    : QObject(parent),
+      m_launcher(launcher ? std::move(launcher) : BrowserLauncher(&openInSystemBrowser)),
+      m_mainWindow(new MainWindow)  // with the start-up state
 {
-    m_mainWindow = new MainWindow;  // with the start-up state
     connect(m_mainWindow, &MainWindow::explanationRequested, this, &Application::showExplanation);
     connect(m_mainWindow, &MainWindow::webLinkRequested, this, &Application::openForum);
     connect(m_mainWindow, &MainWindow::exitRequested, this, &Application::exit);

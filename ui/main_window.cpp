@@ -74,7 +74,7 @@ void MainWindow::describeFields()
         // The same Chinese copy menu as the inputs have.
         auto* box = static_cast<QLineEdit*>(fieldWidget(info.field));
         connect(box, &QWidget::customContextMenuRequested, box,
-                [box](const QPoint& at) { popUpEditMenu(*box, box->mapToGlobal(at), {}); });
+                [box](QPoint at) { popUpEditMenu(*box, box->mapToGlobal(at), {}); });
     }
 
     QPushButton* forum = m_ui->Command1;

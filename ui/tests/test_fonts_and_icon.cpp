@@ -238,11 +238,12 @@ private Q_SLOTS:
         const QImage image = icon.pixmap(QSize(size, size), 1.0).toImage();
         const QImage ours = icon.pixmap(QSize(96, 96), 1.0).toImage();
         const QImage scaled = image.scaled(96, 96, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        int blended = 0, differ = 0;
+        int blended = 0;
+        int differ = 0;
         for (int y = 0; y < 96; ++y) {
             for (int x = 0; x < 96; ++x) {
-                blended += x < size && y < size && qAlpha(image.pixel(x, y)) % 255 != 0;
-                differ += qAbs(qAlpha(scaled.pixel(x, y)) - qAlpha(ours.pixel(x, y))) > 128;
+                blended += x < size && y < size && qAlpha(image.pixel(x, y)) % 255 != 0 ? 1 : 0;
+                differ += qAbs(qAlpha(scaled.pixel(x, y)) - qAlpha(ours.pixel(x, y))) > 128 ? 1 : 0;
             }
         }
         QVERIFY2(blended >= size / 2 && differ <= 96 * 96 / 20,
@@ -310,8 +311,10 @@ private Q_SLOTS:
         bool found = false;
         const QRegularExpression re(pattern);
         QVERIFY(re.isValid());
-        for (const QString& line : text.split(u'\n'))
+        for (const QString& line : text.split(u'\n')) {
+            // clazy:exclude-next-line=use-static-qregularexpression as QFETCH's name is a literal
             found = found || re.match(line.trimmed()).hasMatch();
+        }
         QVERIFY2(found, qPrintable(pattern));
     }
 };

@@ -120,8 +120,9 @@ double inkContrast(const QImage& part)
             return a.second < b.second;
         })->first);
     double best = 1;
-    for (QRgb ink : counts.keys())
+    std::for_each(counts.keyBegin(), counts.keyEnd(), [&best, back, &luminance](QRgb ink) {
         best = std::max({best, luminance(ink) / back, back / luminance(ink)});
+    });
     return best;
 }
 
@@ -261,9 +262,8 @@ private Q_SLOTS:
         auto* box = control<QLineEdit>(*m_window, name);
         QVERIFY(box != nullptr);
         QCOMPARE(box->text(), text);
-        const auto field = mostaric::test::fieldNamed(name);
-        QVERIFY(field.has_value());
-        QCOMPARE(QString::fromStdString(m_window->fields().text(*field)), text);
+        const mostaric::Field field = mostaric::test::fieldNamed(name);
+        QCOMPARE(QString::fromStdString(m_window->fields().text(field)), text);
     }
 
     void startUpLists_data()
@@ -438,7 +438,7 @@ private Q_SLOTS:
                 names << action->objectName();
         }
         QCOMPARE(names, (QStringList{s("edit-copy"), s("select-all")}));
-        QAction* copy = menu->findChild<QAction*>(QStringLiteral("edit-copy"));
+        auto* copy = menu->findChild<QAction*>(QStringLiteral("edit-copy"));
         QVERIFY(copy->text().startsWith(s("复制")));
         copy->trigger();
         menu->close();
@@ -567,7 +567,7 @@ private Q_SLOTS:
     void formGivesEachFieldOneCaption()
     {
         for (const mostaric::FieldInfo& info : mostaric::kFields) {
-            const QString name = QString::fromUtf8(info.name.data(), qsizetype(info.name.size()));
+            const QString name = mostaric::test::nameOf(info.field);
             QWidget* field = control(*m_window, name);
             QVERIFY2(field != nullptr, qPrintable(name));
             int captions = 0;

@@ -42,7 +42,8 @@ QString manualSection(const char* heading)
             inSection = line.mid(4) == QLatin1String(heading);
         else if (inSection) {
             line.replace(QLatin1String("\\-"), QLatin1String("-"));
-            line.remove(QRegularExpression(QStringLiteral("^\\.[A-Z]+ ?")));
+            static const QRegularExpression macro(QStringLiteral("^\\.[A-Z]+ ?"));
+            line.remove(macro);
             line.remove(u'"');
             if (!line.isEmpty())
                 words << line.simplified();
@@ -79,14 +80,14 @@ private Q_SLOTS:
         QVERIFY2(options.contains(QLatin1String("ignored")), qPrintable(options));
         QList<QByteArray> arguments{"mostaric"};
         QStringList named;
-        const QRegularExpression option(QStringLiteral("(?<![\\w-])-[a-z]+"));
+        static const QRegularExpression option(QStringLiteral("(?<![\\w-])-[a-z]+"));
         for (const QRegularExpressionMatch& match : option.globalMatch(options))
             named << match.captured();
         QVERIFY(!named.isEmpty());
         for (const QString& name : named) {
-            const auto known =
+            const auto* const known =
                 std::find_if(std::begin(kQtOptions), std::end(kQtOptions),
-                             [&](const QtOption& o) { return name == QLatin1String(o.name); });
+                             [&](QtOption o) { return name == QLatin1String(o.name); });
             QVERIFY2(known != std::end(kQtOptions),
                      qPrintable(name + QLatin1String(": not tried")));
             arguments << known->name;
@@ -100,7 +101,9 @@ private Q_SLOTS:
             argv.push_back(argument.data());
         argv.push_back(nullptr);
 
-        QString platform, style, styleSheet = QStringLiteral("?");
+        QString platform;
+        QString style;
+        QString styleSheet = QStringLiteral("?");
         QCOMPARE(mostaric::ui::runProgram(static_cast<int>(arguments.size()), argv.data(),
                                           [&](auto& program) {
                                               if (QGuiApplication::layoutDirection()
