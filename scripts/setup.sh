@@ -15,8 +15,9 @@ MOSTARIC_RUN_PACKAGES=(
 
 # The test command's on top of those: test and benchmark libraries, the
 # comma-decimal locale, Xvfb for the screenshots, the checkers of the desktop
-# files, the package and the licences, valgrind, Clang for the fuzzer, and
-# the CJK faces of the font tests.
+# files, the package and the licences, valgrind, Clang for the fuzzer, the
+# formatter and the analysers clang-tidy and clazy, and the CJK faces of the
+# font tests.
 MOSTARIC_TEST_PACKAGES=(
   "${MOSTARIC_RUN_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -24,7 +25,7 @@ MOSTARIC_TEST_PACKAGES=(
   xvfb xauth
   desktop-file-utils appstream dpkg-dev lintian reuse
   valgrind
-  clang libclang-rt-14-dev clang-format
+  clang libclang-rt-dev clang-format-19 clang-tidy-19 clazy
   fonts-noto-cjk fonts-wqy-zenhei
 )
 
