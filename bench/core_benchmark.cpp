@@ -131,7 +131,7 @@ void BM_acceptsKey(benchmark::State& state)
             benchmark::DoNotOptimize(acceptsKey(code));
         }
     }
-    state.SetItemsProcessed(state.iterations() * std::size(kCodes));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(std::size(kCodes)));
 }
 BENCHMARK(BM_acceptsKey);
 
@@ -144,7 +144,7 @@ void BM_readNumber(benchmark::State& state)
             benchmark::DoNotOptimize(readNumber(text));
         }
     }
-    state.SetItemsProcessed(state.iterations() * std::size(texts));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(std::size(texts)));
 }
 BENCHMARK(BM_readNumber);
 
@@ -158,7 +158,7 @@ void BM_formatFixed(benchmark::State& state)
             benchmark::DoNotOptimize(formatFixed(value, FixedPattern::TwoDecimals));
         }
     }
-    state.SetItemsProcessed(state.iterations() * std::size(values) * 2);
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(std::size(values)) * 2);
 }
 BENCHMARK(BM_formatFixed);
 

@@ -3,11 +3,11 @@
 
 #include "core/calculations.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <initializer_list>
 #include <optional>
-#include <ranges>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -33,10 +33,10 @@ public:
 
     const std::string& text(Field field) const
     {
-        for (const FieldText& written : std::ranges::reverse_view(m_update.writes)) {
-            if (written.field == field)
-                return written.text;
-        }
+        const auto written = std::find_if(m_update.writes.rbegin(), m_update.writes.rend(),
+                                          [field](const FieldText& w) { return w.field == field; });
+        if (written != m_update.writes.rend())
+            return written->text;
         return m_fields.text(field);
     }
 

@@ -74,14 +74,14 @@ static void bringUp(QWidget& window)
     window.activateWindow();
 }
 
-void prepareApplication(QApplication& app)
+void prepareApplication(QApplication& /*app*/)
 {
     registerFontSubstitutes();
     if (const QString style = styleName(); !style.isEmpty())
         QApplication::setStyle(style);
-    app.setApplicationName(QStringLiteral("Mostaric"));
-    app.setApplicationVersion(QStringLiteral(MOSTARIC_VERSION_TEXT));
-    app.setWindowIcon(appIcon());
+    QCoreApplication::setApplicationName(QStringLiteral("Mostaric"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MOSTARIC_VERSION_TEXT));
+    QGuiApplication::setWindowIcon(appIcon());
     // Lets desktop shells match the windows to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(MOSTARIC_APP_ID));
 }
