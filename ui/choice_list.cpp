@@ -21,7 +21,6 @@ class DropBelowStyle : public QProxyStyle {
     Q_OBJECT
 public:
     explicit DropBelowStyle(QObject* parent) { setParent(parent); }
-
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override
     {

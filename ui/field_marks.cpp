@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QFrame>
 #include <QStringList>
-#include <QStringView>
 #include <QVariant>
 #include <QWidget>
 

@@ -8,7 +8,6 @@
 #include <QFontDatabase>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 namespace mostaric::ui {
 

@@ -45,9 +45,8 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-// The form names each field's caption and unit as labels whose buddy the
-// field is: the unit stands to the right of its field, the caption before or
-// above it. Read once, here; the hidden sd has neither.
+// Each field's caption and unit are the form's labels whose buddy it is, the
+// unit right of the field, the caption before or above it; sd has neither.
 void MainWindow::pairFieldsWithLabels()
 {
     for (const FieldInfo& info : kFields)

@@ -21,20 +21,19 @@
 namespace mostaric::ui {
 namespace {
 
-// Qt's messages are held back while the QApplication is built. If it cannot
-// load a platform (no display) it would report at length and abort; we print
-// one line and exit with 1. Otherwise the held messages go on.
-struct HeldMessage {
-    QtMsgType type;
-    QByteArray file, function, category;
-    int line;
-    QString text;
-};
+// Qt's messages are held back (here, made on first use) while the QApplication
+// is built. If it cannot load a platform (no display) it would report at length
+// and abort; we print one line and exit with 1. Otherwise they go on.
 struct MessageHold {
+    struct Message {
+        QtMsgType type;
+        QByteArray file, function, category;
+        int line;
+        QString text;
+    };
     QtMessageHandler previous = nullptr;
-    QList<HeldMessage> held;
+    QList<Message> held;
 };
-// Made on first use: nothing is built before main.
 MessageHold& messageHold()
 {
     static MessageHold hold;
@@ -60,7 +59,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 void releaseHeldMessages()
 {
     qInstallMessageHandler(messageHold().previous);
-    for (const HeldMessage& held : std::exchange(messageHold().held, {})) {
+    for (const MessageHold::Message& held : std::exchange(messageHold().held, {})) {
         const QMessageLogContext context(held.file.constData(), held.line,
                                          held.function.constData(), held.category.constData());
         qt_message_output(held.type, context, held.text);
