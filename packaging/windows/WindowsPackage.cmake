@@ -97,10 +97,9 @@ if(MOSTARIC_MAKENSIS AND MOSTARIC_OSSLSIGNCODE)
     BYPRODUCTS ${MOSTARIC_SETUP_FILE} ${MOSTARIC_ZIP_FILE}
     COMMENT "Windows installer and zip"
     VERBATIM)
-else()
-  message(STATUS "makensis or osslsigncode not found (packages nsis, osslsigncode): "
-                 "no Windows installer; its tests fail")
 endif()
+add_feature_info(windows_package "MOSTARIC_MAKENSIS;MOSTARIC_OSSLSIGNCODE"
+                 "the Windows installer and zip (packages nsis, osslsigncode); their tests fail without")
 
 if(BUILD_TESTING)
   add_subdirectory(${MOSTARIC_WINDOWS_DIR}/tests ${MOSTARIC_WINDOWS_OUT}/tests)
