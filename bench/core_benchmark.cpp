@@ -131,7 +131,7 @@ void BM_acceptsKey(benchmark::State& state)
             benchmark::DoNotOptimize(acceptsKey(code));
         }
     }
-    state.SetItemsProcessed(state.iterations() * std::size(kCodes));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(std::size(kCodes)));
 }
 BENCHMARK(BM_acceptsKey);
 
@@ -145,7 +145,7 @@ void BM_readNumber(benchmark::State& state)
             benchmark::DoNotOptimize(readNumber(text));
         }
     }
-    state.SetItemsProcessed(state.iterations() * std::size(texts));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(std::size(texts)));
 }
 BENCHMARK(BM_readNumber);
 
@@ -160,7 +160,7 @@ void BM_formatFixed(benchmark::State& state)
             benchmark::DoNotOptimize(formatFixed(value, FixedPattern::TwoDecimals));
         }
     }
-    state.SetItemsProcessed(state.iterations() * std::size(values) * 2);
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(std::size(values)) * 2);
 }
 BENCHMARK(BM_formatFixed);
 

@@ -41,7 +41,8 @@ inline long residentKiB()
     char text[128] = {};
     const ssize_t n = ::read(fd, text, sizeof text - 1);
     ::close(fd);
-    long size = 0, resident = 0;
+    long size = 0;
+    long resident = 0;
     if (n <= 0 || std::sscanf(text, "%ld %ld", &size, &resident) != 2)
         return 0;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
@@ -68,6 +69,7 @@ inline void mark(const char* name)
 // the window, which is when control is back in the event loop, it marks
 // "painted" and ends the loop.
 class FirstPaintWatch : public QObject {
+    Q_OBJECT
 public:
     using QObject::QObject;
 
@@ -76,7 +78,7 @@ public:
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
             mark("paint");
-            QTimer::singleShot(0, [] {
+            QTimer::singleShot(0, this, [] {
                 mark("painted");
                 QCoreApplication::exit(0);
             });

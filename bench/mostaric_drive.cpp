@@ -38,12 +38,17 @@ namespace {
 
 using mostaric::ui::Application;
 
-int g_failures = 0;
+// The failures so far, made on first use.
+int& failures()
+{
+    static int count = 0;
+    return count;
+}
 
 void fail(const QString& what)
 {
     std::fprintf(stderr, "FAIL: %s\n", qPrintable(what));
-    ++g_failures;
+    ++failures();
 }
 
 template <typename T> T* control(QWidget* window, const char* name)
@@ -188,8 +193,7 @@ void runScenario(Application& program)
 int main(int argc, char** argv)
 {
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (!(mode == QLatin1String("scenario")
-          || (mode == QLatin1String("screenshots") && argc > 2))) {
+    if (mode != QLatin1String("scenario") && (mode != QLatin1String("screenshots") || argc <= 2)) {
         std::fprintf(stderr, "usage: %s screenshots DIR | scenario\n", argv[0]);
         return 2;
     }
@@ -206,8 +210,8 @@ int main(int argc, char** argv)
                 QCoreApplication::exit(1);  // the run broke off: end anyway
         });
     });
-    if (status != 0 && g_failures == 0)
+    if (status != 0 && failures() == 0)
         fail(QStringLiteral("the event loop ended with status %1").arg(status));
-    std::printf("%s: %d failure(s)\n", qPrintable(mode), g_failures);
-    return g_failures == 0 ? 0 : 1;
+    std::printf("%s: %d failure(s)\n", qPrintable(mode), failures());
+    return failures() == 0 ? 0 : 1;
 }

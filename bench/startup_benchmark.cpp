@@ -12,6 +12,7 @@
 //   mostaric_startup_benchmark [runs] [probe] [floor]
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,7 +21,6 @@
 #include <vector>
 
 #include <poll.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -100,6 +100,7 @@ Run runOnce(const std::string& program, const char* argument = nullptr)
         std::perror("wait4");
         return run;
     }
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-union-access): glibc declares it in a union
     run.maxRssKiB = static_cast<double>(usage.ru_maxrss);  // KiB on Linux
 
     size_t begin = 0;
@@ -173,8 +174,8 @@ int main(int argc, char** argv)
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     std::printf("start-up to the first paint of a 547x544 window, %d runs each, interleaved\n",
                 runs);
-    std::printf("DISPLAY=%s QT_QPA_PLATFORM=%s\n", display ? display : "(unset)",
-                platform ? platform : "(default)");
+    std::printf("DISPLAY=%s QT_QPA_PLATFORM=%s\n", display != nullptr ? display : "(unset)",
+                platform != nullptr ? platform : "(default)");
 
     // One unmeasured run of each, so that both find their libraries and fonts
     // in the page cache.
@@ -182,12 +183,16 @@ int main(int argc, char** argv)
     runOnce(floor, "--text");
     runOnce(probe);
 
-    Series floorSeries, textSeries, probeSeries;
+    Series floorSeries;
+    Series textSeries;
+    Series probeSeries;
     std::printf("%4s %10s %10s %10s %10s %12s %12s\n", "run", "floor ms", "floor MiB", "text ms",
                 "text MiB", "mostaric ms", "mostaric MiB");
     for (int i = 0; i < runs; ++i) {
         // Rotate the order, so that none always follows the same other.
-        Run f, t, p;
+        Run f;
+        Run t;
+        Run p;
         switch (i % 3) {
         case 0:
             f = runOnce(floor);

@@ -22,5 +22,6 @@ if(MOSTARIC_SANITIZE)
     add_compile_options(-Wno-maybe-uninitialized)
   endif()
   add_link_options(-fsanitize=address,undefined)
-  message(STATUS "Mostaric: AddressSanitizer and UndefinedBehaviorSanitizer on")
 endif()
+add_feature_info(sanitizers MOSTARIC_SANITIZE
+                 "every target under AddressSanitizer and UndefinedBehaviorSanitizer (MOSTARIC_SANITIZE)")

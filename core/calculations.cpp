@@ -3,6 +3,7 @@
 
 #include "core/calculations.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <initializer_list>
@@ -32,10 +33,10 @@ public:
 
     const std::string& text(Field field) const
     {
-        for (auto it = m_update.writes.rbegin(); it != m_update.writes.rend(); ++it) {
-            if (it->field == field)
-                return it->text;
-        }
+        const auto written = std::find_if(m_update.writes.rbegin(), m_update.writes.rend(),
+                                          [field](const FieldText& w) { return w.field == field; });
+        if (written != m_update.writes.rend())
+            return written->text;
         return m_fields.text(field);
     }
 

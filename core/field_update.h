@@ -21,7 +21,7 @@ struct CalculationFailure {
     Kind kind;
     Field field;
 
-    friend bool operator==(const CalculationFailure&, const CalculationFailure&) = default;
+    friend bool operator==(CalculationFailure, CalculationFailure) = default;
 };
 
 // Something the user should know about results that were written all the

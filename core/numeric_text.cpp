@@ -53,7 +53,7 @@ std::optional<double> readNumber(std::string_view text)
         return std::nullopt;
     const char* const end = text.data() + text.size();
     double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec == std::errc::result_out_of_range) {
         // Too small to tell from zero is still a number; too large is not.
         if (hasNonZeroIntegerPart(text))

@@ -159,8 +159,8 @@ void runGravityChosen(CalculatorFields& fields)
     const std::string& chosen = before.text(Field::bizhong);
     fields = chooseGravity(chosen).appliedTo(fields);
     requireOnlyWritten(before, fields, {Field::T1, Field::Tt2, Field::tangdu});
-    const auto row = std::find_if(kGravityTable.begin(), kGravityTable.end(),
-                                  [&](const GravityRow& r) { return r.gravity == chosen; });
+    const auto* const row = std::find_if(kGravityTable.begin(), kGravityTable.end(),
+                                         [&](const GravityRow& r) { return r.gravity == chosen; });
     if (row == kGravityTable.end()) {
         require(fields == before, "an unknown gravity writes nothing", chosen);
     } else {
@@ -176,8 +176,8 @@ void runVarietyChosen(CalculatorFields& fields)
     const std::string& chosen = before.text(Field::pinzhong);
     fields = chooseVariety(chosen).appliedTo(fields);
     requireOnlyWritten(before, fields, {Field::sd});
-    const auto row = std::find_if(kVarietyTable.begin(), kVarietyTable.end(),
-                                  [&](const VarietyRow& r) { return r.name == chosen; });
+    const auto* const row = std::find_if(kVarietyTable.begin(), kVarietyTable.end(),
+                                         [&](const VarietyRow& r) { return r.name == chosen; });
     if (row == kVarietyTable.end())
         require(fields == before, "an unknown variety writes nothing", chosen);
     else
@@ -212,7 +212,7 @@ void runNumberText(double value)
     require(text.find_first_not_of("-0123456789.") == std::string::npos, "plain number text", text);
     const std::optional<double> back = readNumber(text);
     require(back.has_value(), "number text reads back", text);
-    require(std::fabs(*back - value) <= std::fabs(value) * 1e-14 + 1e-300,
+    require(std::fabs(back.value_or(NAN) - value) <= std::fabs(value) * 1e-14 + 1e-300,
             "number text keeps the value", text);
 }
 

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/field_update.h"
@@ -62,7 +63,7 @@ inline std::string format(double value, int decimals)
 // One run: the fields as they stand, this run's writes included.
 class Model {
 public:
-    explicit Model(const CalculatorFields& fields) : m_fields(fields) { }
+    explicit Model(CalculatorFields fields) : m_fields(std::move(fields)) { }
 
     bool guard(std::initializer_list<Field> guarded, std::initializer_list<Field> results,
                const char* zero)
@@ -115,6 +116,7 @@ private:
 
 // Reads `fields` in order and chains the steps; nothing when a read or a
 // step fails.
+// NOLINTBEGIN(bugprone-macro-parentheses): `name` is the name of the variable declared
 #define MOSTARIC_READ(model, name, field) \
     const auto name##_ = (model).value(field); \
     if (!name##_) \
@@ -125,6 +127,7 @@ private:
     if (!name##_) \
         return (model).update(); \
     const double name = *name##_
+// NOLINTEND(bugprone-macro-parentheses)
 
 inline FieldUpdate sugarVolume(Model& m)
 {

@@ -38,14 +38,14 @@ All texts of the program are in Simplified Chinese.")
 # Serif (Times New Roman) faces; nothing in the binary names these packages.
 set(MOSTARIC_FONT_PACKAGES "fonts-arphic-uming, fonts-arphic-ukai, fonts-liberation2")
 find_program(MOSTARIC_DPKG_SHLIBDEPS dpkg-shlibdeps)
+add_feature_info(deb_shlibdeps MOSTARIC_DPKG_SHLIBDEPS
+                 "the Debian package's library dependencies read by dpkg-shlibdeps (package dpkg-dev)")
 if(MOSTARIC_DPKG_SHLIBDEPS)
   # Exact library dependencies (Qt 6 Widgets, Gui, Core, the C++ runtime ...)
   # with their versions, read from the binary by dpkg-shlibdeps.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${MOSTARIC_FONT_PACKAGES}")
 else()
-  message(STATUS "dpkg-shlibdeps not found (package dpkg-dev): the package "
-                 "names its Qt dependencies by hand")
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
       "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), ${MOSTARIC_FONT_PACKAGES}")
 endif()

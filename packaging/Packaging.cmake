@@ -14,9 +14,10 @@ endif()
 
 set(MOSTARIC_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(MOSTARIC_PACKAGING_OUT ${PROJECT_BINARY_DIR}/packaging)
-# The 96 x 96 picture that the windows show, and its scalable drawing.
+# The 96 x 96 picture that the windows show, and its scalable drawing, both
+# written by ui/icons/make_icon.py.
 set(MOSTARIC_ICON_PNG ${PROJECT_SOURCE_DIR}/ui/icons/mostaric.png)
-set(MOSTARIC_ICON_SVG ${MOSTARIC_PACKAGING_DIR}/mostaric.svg)
+set(MOSTARIC_ICON_SVG ${PROJECT_SOURCE_DIR}/ui/icons/mostaric.svg)
 
 # The files that name the id, the version or the forum are filled in from
 # cmake/MostaricIdentity.cmake.

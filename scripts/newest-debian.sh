@@ -27,7 +27,7 @@ mostaric_apt_mirror() {
 
 # Sets MOSTARIC_NEWEST_ROOT to the root, making it first where needed.
 mostaric_make_newest_root() {
-  local packages mirror security key cache tmp
+  local packages mirror security key cache
   packages=$(mostaric_newest_root_packages)
   mirror=$(mostaric_apt_mirror main)
   security=$(mostaric_apt_mirror security)
@@ -38,10 +38,24 @@ mostaric_make_newest_root() {
   [ -f "$MOSTARIC_NEWEST_ROOT/.complete" ] && return 0
 
   mostaric_install_packages mmdebstrap || return 1
+  # One maker at a time: a second test command waits for the first's root.
+  mkdir -p "$cache"
+  local lock status=0
+  exec {lock}> "$cache.lock"
+  flock "$lock"
+  if [ ! -f "$MOSTARIC_NEWEST_ROOT/.complete" ]; then
+    mostaric_make_root_now "$mirror" "$security" "$packages" || status=1
+  fi
+  exec {lock}>&-
+  return "$status"
+}
+
+mostaric_make_root_now() {
+  local mirror=$1 security=$2 packages=$3 cache tmp
+  cache=$(dirname "$MOSTARIC_NEWEST_ROOT")
   echo "Making a Debian $MOSTARIC_NEWEST_DEBIAN ($MOSTARIC_NEWEST_SUITE) root in $MOSTARIC_NEWEST_ROOT"
   # A root of another package set is out of date: only one is kept.
-  mostaric_as_root rm -rf "$cache"
-  mkdir -p "$cache"
+  mostaric_as_root rm -rf "$cache"/root-* "$cache/making"
   tmp=$cache/making
   local sources=("deb $mirror $MOSTARIC_NEWEST_SUITE main" "deb $mirror $MOSTARIC_NEWEST_SUITE-updates main")
   [ -n "$security" ] && sources+=("deb $security $MOSTARIC_NEWEST_SUITE-security main")

@@ -18,9 +18,9 @@ MOSTARIC_RUN_PACKAGES=(
 # The test command's on top of those: test and benchmark libraries, the
 # comma-decimal locale, Xvfb for the screenshots, the checkers of the desktop
 # files, the package and the licences, valgrind, Clang for the fuzzer, the
-# CJK faces of the font tests, and git and diffoscope for the release check.
-# The formatter and the analysers are LLVM 19's on both releases, so that
-# both format and find alike.
+# formatter and the analysers clang-tidy and clazy, the CJK faces of the font
+# tests, and git and diffoscope for the release check. The formatter and the
+# analysers are LLVM 19's on both releases, so that both format and find alike.
 MOSTARIC_TEST_PACKAGES=(
   "${MOSTARIC_RUN_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev

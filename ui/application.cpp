@@ -74,22 +74,23 @@ static void bringUp(QWidget& window)
     window.activateWindow();
 }
 
-void prepareApplication(QApplication& app)
+void prepareApplication(QApplication& /*app*/)
 {
     registerFontSubstitutes();
     if (const QString style = styleName(); !style.isEmpty())
         QApplication::setStyle(style);
-    app.setApplicationName(QStringLiteral("Mostaric"));
-    app.setApplicationVersion(QStringLiteral(MOSTARIC_VERSION_TEXT));
-    app.setWindowIcon(appIcon());
+    QCoreApplication::setApplicationName(QStringLiteral("Mostaric"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MOSTARIC_VERSION_TEXT));
+    QGuiApplication::setWindowIcon(appIcon());
     // Lets desktop shells match the windows to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(MOSTARIC_APP_ID));
 }
 
-Application::Application(BrowserLauncher launcher)
-    : m_launcher(launcher ? std::move(launcher) : BrowserLauncher(&openInSystemBrowser))
+Application::Application(BrowserLauncher launcher, QObject* parent)
+    : QObject(parent),
+      m_launcher(launcher ? std::move(launcher) : BrowserLauncher(&openInSystemBrowser)),
+      m_mainWindow(new MainWindow)  // with the start-up state
 {
-    m_mainWindow = new MainWindow;  // with the start-up state
     connect(m_mainWindow, &MainWindow::explanationRequested, this, &Application::showExplanation);
     connect(m_mainWindow, &MainWindow::webLinkRequested, this, &Application::openForum);
     connect(m_mainWindow, &MainWindow::exitRequested, this, &Application::exit);

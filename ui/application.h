@@ -53,7 +53,7 @@ class Application : public QObject {
     Q_OBJECT
 public:
     // `launcher` opens the forum page; empty means the system's browser.
-    explicit Application(BrowserLauncher launcher = {});
+    explicit Application(BrowserLauncher launcher = {}, QObject* parent = nullptr);
     ~Application() override;
 
     // Shows the main window centred on its screen, with the focus in s3.

@@ -18,7 +18,9 @@ namespace {
 // The application's style, but the list drops below its box: Fusion and
 // others lay it over the box, as tall as the screen, without a scroll bar.
 class DropBelowStyle : public QProxyStyle {
+    Q_OBJECT
 public:
+    explicit DropBelowStyle(QObject* parent) { setParent(parent); }
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override
     {
@@ -33,8 +35,7 @@ QStyle* dropBelowStyle()
 {
     static QPointer<QStyle> style;
     if (style == nullptr) {
-        style = new DropBelowStyle;
-        style->setParent(QApplication::instance());
+        style = new DropBelowStyle(QApplication::instance());
     }
     return style;
 }
@@ -77,3 +78,5 @@ void ChoiceList::wheelEvent(QWheelEvent* event)
 }
 
 }  // namespace mostaric::ui
+
+#include "choice_list.moc"

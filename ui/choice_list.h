@@ -17,6 +17,7 @@ namespace mostaric::ui {
 //   with at most kMostRows rows and a scroll bar, and never covers more than
 //   half the screen.
 class ChoiceList : public QComboBox {
+    Q_OBJECT
 public:
     static constexpr int kMostRows = 12;
 

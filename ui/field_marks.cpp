@@ -68,7 +68,7 @@ QString noticeNote(const CalculationNotice& notice, const std::function<QString(
     return QStringLiteral("请先%1再计算：这里的 0 不是算出来的。").arg(steps.join(QChar(0xff0c)));
 }
 
-const QString kStaleNote = QStringLiteral("不是当前的结果：上次计算没有完成，这里仍是之前的数值。");
+constexpr QStringView kStaleNote = u"不是当前的结果：上次计算没有完成，这里仍是之前的数值。";
 
 // The property a marked field carries, for style sheets and tests.
 const char* propertyOf(MarkKind kind)
@@ -160,7 +160,7 @@ std::optional<FieldNote> FieldMarks::apply(Calculation calculation, const FieldU
     mark(failure.field, MarkKind::Failure, calculation, message);
     for (const Field result : calculationFields(calculation).writes) {
         if (result != failure.field && !update.wrote(result) && !after.text(result).empty())
-            mark(result, MarkKind::Stale, calculation, kStaleNote);
+            mark(result, MarkKind::Stale, calculation, kStaleNote.toString());
     }
     return FieldNote{failure.field, message};
 }

@@ -13,9 +13,10 @@ namespace mostaric::ui {
 
 namespace {
 
-const QString kSongTi = QStringLiteral("宋体");
-const QString kKaiTi = QStringLiteral("楷体_GB2312");
-const QString kTimesNewRoman = QStringLiteral("Times New Roman");
+// Views, so that nothing is built before main.
+constexpr QStringView kSongTi = u"宋体";
+constexpr QStringView kKaiTi = u"楷体_GB2312";
+constexpr QStringView kTimesNewRoman = u"Times New Roman";
 
 // Qt tries the substitutes of a family, in this order, when the family itself
 // is not installed; the first one found is used. Each list runs from the most
@@ -29,7 +30,7 @@ void insertOnce()
 {
     using namespace Qt::Literals::StringLiterals;
     // clang-format off
-    QFont::insertSubstitutions(kSongTi, {
+    QFont::insertSubstitutions(kSongTi.toString(), {
         u"SimSun"_s, u"NSimSun"_s, u"新宋体"_s,            // Windows
         u"Songti SC"_s, u"STSong"_s,                       // macOS
         u"AR PL UMing CN"_s, u"AR PL UMing TW"_s,          // fonts-arphic-uming: SimSun's metrics
@@ -41,7 +42,7 @@ void insertOnce()
         u"WenQuanYi Zen Hei"_s, u"WenQuanYi Micro Hei"_s,  // fonts-wqy-zenhei, fonts-wqy-microhei
         u"Droid Sans Fallback"_s, u"Microsoft YaHei"_s,    // fonts-droid-fallback
     });
-    QFont::insertSubstitutions(kKaiTi, {
+    QFont::insertSubstitutions(kKaiTi.toString(), {
         u"楷体"_s, u"KaiTi"_s,                             // Windows Vista and later
         u"KaiTi_GB2312"_s,                                 // Windows XP
         u"Kaiti SC"_s, u"STKaiti"_s,                       // macOS
@@ -53,7 +54,7 @@ void insertOnce()
         u"Noto Sans CJK SC"_s, u"Noto Sans SC"_s, u"Source Han Sans SC"_s,
         u"WenQuanYi Zen Hei"_s, u"WenQuanYi Micro Hei"_s, u"Droid Sans Fallback"_s,
     });
-    QFont::insertSubstitutions(kTimesNewRoman, {
+    QFont::insertSubstitutions(kTimesNewRoman.toString(), {
         u"Liberation Serif"_s, u"Tinos"_s,                 // fonts-liberation2, same metrics
         u"Times"_s,                                        // macOS
         u"Nimbus Roman"_s, u"Nimbus Roman No9 L"_s,        // fonts-urw-base35
@@ -73,7 +74,7 @@ void registerFontSubstitutes()
 QFont songTiFont(qreal pointSize)
 {
     registerFontSubstitutes();
-    QFont font(kSongTi);
+    QFont font(kSongTi.toString());
     font.setStyleHint(QFont::Serif);
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);

@@ -11,8 +11,6 @@
 #include <QPushButton>
 #include <QToolTip>
 
-#include <tuple>
-
 #include "core/calculations.h"
 #include "core/gravity_table.h"
 #include "core/start_up.h"
@@ -47,28 +45,20 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+// Each field's caption and unit are the form's labels whose buddy it is, the
+// unit right of the field, the caption before or above it; sd has neither.
 void MainWindow::pairFieldsWithLabels()
 {
-    const Ui::MainWindow& ui = *m_ui;
-    const std::tuple<Field, QWidget*, QLabel*, QLabel*> controls[] = {
-        {Field::pinzhong, ui.pinzhong, ui.Label25, nullptr},
-        {Field::weit, ui.weit, ui.Label4, ui.Label5},
-        {Field::bizhong, ui.bizhong, ui.Label3, nullptr},
-        {Field::xiguan, ui.xiguan, ui.Label6, ui.Label7},
-        {Field::tangdu, ui.tangdu, ui.Label1, ui.Label27},
-        {Field::T1, ui.T1, ui.label26, ui.Label2},
-        {Field::Tt2, ui.Tt2, ui.Label8, ui.Label9},
-        {Field::Tt1, ui.Tt1, ui.Label11, ui.Label10},
-        {Field::jiutiji, ui.jiutiji, ui.Label28, ui.Label29},
-        {Field::s1, ui.s1, ui.Label12, ui.Label13},
-        {Field::s2, ui.s2, ui.Label14, ui.Label15},
-        {Field::s3, ui.s3, ui.Label23, ui.Label24},
-        {Field::jiaomu1, ui.jiaomu1, ui.Label16, ui.Label17},
-        {Field::jiaomu2, ui.jiaomu2, ui.Label18, ui.Label19},
-        {Field::sd, ui.sd, nullptr, nullptr},
-    };
-    for (const auto& [field, widget, caption, unit] : controls)
-        m_fields[indexOf(field)] = {widget, caption, unit};
+    for (const FieldInfo& info : kFields)
+        m_fields[indexOf(info.field)].widget = findChild<QWidget*>(toQString(info.name));
+    const QList<QLabel*> labels = findChildren<QLabel*>();
+    for (QLabel* label : labels) {
+        const QWidget* buddy = label->buddy();
+        for (FieldControls& controls : m_fields) {
+            if (buddy != nullptr && buddy == controls.widget)
+                (label->x() > buddy->geometry().right() ? controls.unit : controls.caption) = label;
+        }
+    }
 }
 
 // Accessible names from the captions, and the texts the build decides.
@@ -83,7 +73,7 @@ void MainWindow::describeFields()
         // The same Chinese copy menu as the inputs have.
         auto* box = static_cast<QLineEdit*>(fieldWidget(info.field));
         connect(box, &QWidget::customContextMenuRequested, box,
-                [box](const QPoint& at) { popUpEditMenu(*box, box->mapToGlobal(at), {}); });
+                [box](QPoint at) { popUpEditMenu(*box, box->mapToGlobal(at), {}); });
     }
 
     QPushButton* forum = m_ui->Command1;

@@ -84,7 +84,7 @@ QString filterTypedText(const QString& text)
     return kept;
 }
 
-void popUpEditMenu(QLineEdit& box, const QPoint& at, const std::function<void()>& paste)
+void popUpEditMenu(QLineEdit& box, QPoint at, const std::function<void()>& paste)
 {
     auto* menu = new QMenu(&box);
     const auto add = [menu, &box](const char* name, const QString& text, bool enabled,

@@ -25,7 +25,7 @@ QString filterTypedText(const QString& text);
 // Pops up the Chinese context menu of a text box at `at` (global): undo, redo,
 // cut, copy, paste (done by `paste`), delete and select all; only copy and
 // select all when read-only. Actions are named edit-undo ... select-all.
-void popUpEditMenu(QLineEdit& box, const QPoint& at, const std::function<void()>& paste);
+void popUpEditMenu(QLineEdit& box, QPoint at, const std::function<void()>& paste);
 
 // One of the four number inputs. Every character a key types passes the
 // core's key filter (acceptsKey) first; a refused one changes nothing. Keys

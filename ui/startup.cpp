@@ -21,17 +21,24 @@
 namespace mostaric::ui {
 namespace {
 
-// Qt's messages are held back while the QApplication is built. If it cannot
-// load a platform (no display) it would report at length and abort; we print
-// one line and exit with 1. Otherwise the held messages go on.
-struct HeldMessage {
-    QtMsgType type;
-    QByteArray file, function, category;
-    int line;
-    QString text;
+// Qt's messages are held back (here, made on first use) while the QApplication
+// is built. If it cannot load a platform (no display) it would report at length
+// and abort; we print one line and exit with 1. Otherwise they go on.
+struct MessageHold {
+    struct Message {
+        QtMsgType type;
+        QByteArray file, function, category;
+        int line;
+        QString text;
+    };
+    QtMessageHandler previous = nullptr;
+    QList<Message> held;
 };
-QtMessageHandler g_previousHandler = nullptr;
-QList<HeldMessage> g_heldMessages;
+MessageHold& messageHold()
+{
+    static MessageHold hold;
+    return hold;
+}
 
 void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
@@ -41,18 +48,18 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         std::_Exit(1);  // Qt is half built: leave without running its clean-up
     }
     if (type == QtFatalMsg) {
-        if (g_previousHandler != nullptr)
-            g_previousHandler(type, context, text);
+        if (messageHold().previous != nullptr)
+            messageHold().previous(type, context, text);
         return;
     }
-    g_heldMessages.push_back({type, QByteArray(context.file), QByteArray(context.function),
-                              QByteArray(context.category), context.line, text});
+    messageHold().held.push_back({type, QByteArray(context.file), QByteArray(context.function),
+                                  QByteArray(context.category), context.line, text});
 }
 
 void releaseHeldMessages()
 {
-    qInstallMessageHandler(g_previousHandler);
-    for (const HeldMessage& held : std::exchange(g_heldMessages, {})) {
+    qInstallMessageHandler(messageHold().previous);
+    for (const MessageHold::Message& held : std::exchange(messageHold().held, {})) {
         const QMessageLogContext context(held.file.constData(), held.line,
                                          held.function.constData(), held.category.constData());
         qt_message_output(held.type, context, held.text);
@@ -66,7 +73,7 @@ void reportMissingChineseFace(MainWindow& window)
     if (message.isEmpty())
         return;
     std::fprintf(stderr, "mostaric: %s\n", qPrintable(message));
-    QWidget* anchor = window.findChild<QWidget*>(QStringLiteral("Label20"));
+    auto* anchor = window.findChild<QWidget*>(QStringLiteral("Label20"));
     window.showNote(anchor, message);  // recorded and announced to screen readers now
     // Shown again once the window is first activated, which takes any tool
     // tip shown before it away at once.
@@ -85,7 +92,7 @@ int runProgram(int argc, char** argv, const std::function<void(Application&)>& s
     char name[] = "mostaric";
     char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : name, nullptr};
     int qtArgc = 1;
-    g_previousHandler = qInstallMessageHandler(&holdMessage);
+    messageHold().previous = qInstallMessageHandler(&holdMessage);
     QApplication app(qtArgc, qtArgv);
     releaseHeldMessages();
     reached("qapplication");

@@ -22,7 +22,7 @@
 namespace mostaric::ui {
 namespace {
 
-const QString kFitterName = QStringLiteral("mostaric_textFit");
+constexpr QLatin1String kFitterName("mostaric_textFit");
 
 // Glyph boxes are rounded outwards, so losing their top row loses only a
 // faint edge. Text we place keeps half a pixel from the box's edges, as glyphs
@@ -51,7 +51,7 @@ struct Placement {
 
 // The outline boxes of a line's glyphs, fallback faces included, relative to
 // the line's origin on its baseline.
-QRectF inkOf(const QTextLine& line)
+QRectF inkOf(QTextLine line)
 {
     QRectF ink;
     for (const QGlyphRun& run : line.glyphRuns()) {
@@ -97,7 +97,7 @@ std::vector<Line> layOut(const QString& text, const QFont& font, bool wrap, qrea
     return lines;
 }
 
-bool fitsAsDrawn(const std::vector<Line>& lines, const QSizeF& box)
+bool fitsAsDrawn(const std::vector<Line>& lines, QSizeF box)
 {
     return std::all_of(lines.begin(), lines.end(), [&box](const Line& line) {
         return line.width <= box.width() && line.naturalBaseline + line.inkTop >= -kFaintEdge
@@ -108,7 +108,7 @@ bool fitsAsDrawn(const std::vector<Line>& lines, const QSizeF& box)
 // The lines at `font` placed inside `box`, baseline and pitch each only as
 // much higher or tighter than the label's as the box needs, the lines never
 // touching; nothing if they cannot fit.
-std::optional<Placement> place(std::vector<Line> lines, const QFont& font, const QSizeF& box)
+std::optional<Placement> place(std::vector<Line> lines, const QFont& font, QSizeF box)
 {
     if (lines.empty())
         return std::nullopt;
@@ -159,6 +159,7 @@ std::optional<Placement> fit(const QLabel& label)
 // Paints its label's text at the fitted placement instead of the label, in
 // the label's text colour, aligned left and top.
 class FittedText : public QObject {
+    Q_OBJECT
 public:
     FittedText(QLabel& label, Placement placement)
         : QObject(&label), m_placement(std::move(placement))
@@ -206,3 +207,5 @@ void fitTextsToBoxes(QWidget& window)
 }
 
 }  // namespace mostaric::ui
+
+#include "text_fit.moc"

@@ -15,7 +15,7 @@ namespace mostaric {
 namespace {
 
 // The code a text box goes on with: the key's own, or 0 when it is refused.
-std::int16_t filtered(std::int16_t code) { return acceptsKey(code) ? code : 0; }
+std::int16_t filtered(std::int16_t code) { return acceptsKey(code) ? code : std::int16_t{0}; }
 
 TEST(KeyFilter, NamedKeys)
 {

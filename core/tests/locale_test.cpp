@@ -52,7 +52,7 @@ protected:
 TEST_F(GermanLocale, ReadNumberUsesThePoint)
 {
     const struct {
-        const char* text;
+        const char* text = nullptr;
         std::optional<double> value;
     } cases[] = {
         {"0.62", 0.62},
@@ -85,7 +85,7 @@ TEST_F(GermanLocale, StartUpAndSugarCalculation)
     const CalculatorFields start = startUpFields();
     EXPECT_EQ(start.text(Field::sd), "0.62");
     const auto gravities = listEntries(Field::bizhong);
-    ASSERT_EQ(gravities.size(), 56u);
+    ASSERT_EQ(gravities.size(), 56U);
     EXPECT_EQ(gravities[0], "1.056");
     EXPECT_EQ(gravities[4], "1.06");
     EXPECT_EQ(gravities[44], "1.1");

@@ -97,8 +97,7 @@ TEST(ReadNumber, NumbersGiveTheNearestDouble)
     for (const auto& c : cases) {
         SCOPED_TRACE("\"" + c.text.substr(0, 60) + (c.text.size() > 60 ? "...\"" : "\""));
         const std::optional<double> value = readNumber(c.text);
-        ASSERT_TRUE(value.has_value());
-        EXPECT_EQ(*value, c.value);
+        EXPECT_EQ(value, c.value);
     }
 }
 
@@ -142,8 +141,7 @@ TEST(ReadNumber, EverythingElseIsAFailure)
                     "1",
                     2),
         "\xef\xbc\x91" /* full-width 1 */,
-        "\u3000"
-        "1",
+        "\u30001" /* ideographic space, then 1 */,
         // Beyond the double range.
         repeat('9', 400),
         "-" + repeat('9', 400),

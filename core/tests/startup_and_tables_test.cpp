@@ -119,7 +119,7 @@ TEST(StartUp, FillsTheListsAndStartTextsAndChoosesNothing)
 {
     std::vector<std::string_view> gravities;
     for (const GravityCase& row : kGravityRows)
-        gravities.push_back(row.gravity);
+        gravities.emplace_back(row.gravity);
     EXPECT_EQ(listEntries(Field::pinzhong),
               std::vector<std::string_view>(kVarietyList.begin(), kVarietyList.end()));
     EXPECT_EQ(listEntries(Field::bizhong), gravities);
@@ -201,7 +201,7 @@ TEST_P(GravityChoice, WritesTheRowIntoT1Tt2AndTangduOnly)
 TEST_P(GravityChoice, KeyIsTheShortestTextOfItsNumber)
 {
     const GravityCase& row = GetParam();
-    const auto at =
+    const auto* const at =
         std::find_if(std::begin(kGravityRows), std::end(kGravityRows),
                      [&](const GravityCase& r) { return r.gravity == std::string(row.gravity); });
     const int index = static_cast<int>(at - std::begin(kGravityRows)) + 56;  // thousandths

@@ -16,7 +16,7 @@ void PrintTo(const CalculatorFields& fields, std::ostream* os)
     *os << " }";
 }
 
-void PrintTo(const CalculationFailure& failure, std::ostream* os)
+void PrintTo(CalculationFailure failure, std::ostream* os)
 {
     *os << (failure.kind == CalculationFailure::Kind::Unreadable ? "Unreadable " : "NotFinite ")
         << fieldName(failure.field);

@@ -20,7 +20,7 @@
 namespace mostaric {
 
 void PrintTo(const CalculatorFields& fields, std::ostream* os);
-void PrintTo(const CalculationFailure& failure, std::ostream* os);
+void PrintTo(CalculationFailure failure, std::ostream* os);
 void PrintTo(const FieldText& written, std::ostream* os);
 
 namespace test {

@@ -98,10 +98,9 @@ if(MOSTARIC_MAKENSIS AND MOSTARIC_OSSLSIGNCODE AND MOSTARIC_ZIP)
     BYPRODUCTS ${MOSTARIC_SETUP_FILE} ${MOSTARIC_ZIP_FILE}
     COMMENT "Windows installer and zip"
     VERBATIM)
-else()
-  message(STATUS "makensis, osslsigncode or zip not found (packages nsis, osslsigncode, zip): "
-                 "no Windows installer; its tests fail")
 endif()
+add_feature_info(windows_package "MOSTARIC_MAKENSIS;MOSTARIC_OSSLSIGNCODE;MOSTARIC_ZIP"
+                 "the Windows installer and zip (packages nsis, osslsigncode, zip); their tests fail without")
 
 if(BUILD_TESTING)
   add_subdirectory(${MOSTARIC_WINDOWS_DIR}/tests ${MOSTARIC_WINDOWS_OUT}/tests)

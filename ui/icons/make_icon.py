@@ -15,10 +15,14 @@ a 96-unit square, so it can be drawn at any size. Written are
                   size of OTHER_SIZES as below;
   mostaric-N.png - the same picture at N x N pixels for N in OTHER_SIZES,
                   drawn at four times the size and averaged down, in 8-bit
-                  RGBA, so that scaled desktops get smooth edges.
+                  RGBA, so that scaled desktops get smooth edges;
+  mostaric.svg  - the same shapes as a scalable drawing, for the desktop's
+                  icon theme: the leaf's outline and veins, the stem and the
+                  berries from the geometry below, in the palette's colours.
 Only the Python 3 standard library is used, and the output is the same byte
 for byte on every run. Run it from anywhere:  python3 ui/icons/make_icon.py
-With --check it writes nothing and fails if the committed files differ.
+With --check DIR it writes them into DIR instead and fails, naming them, if
+any committed file differs from what it wrote.
 """
 
 import math
@@ -68,6 +72,19 @@ def pixel_range(n, k, low, high):
     return range(max(0, int(low * k) - 1), min(n, int(high * k) + 2))
 
 
+# The leaf's edge has LOBES lobes and teeth, TEETH deep; its midrib runs
+# from MIDRIB_FROM along it, its two side veins from VEINS_FROM to VEINS_TO,
+# VEIN_SLOPE across for each unit along (all relative to the leaf's radii).
+LOBES, TEETH = 5, 0.09
+MIDRIB_FROM = -0.95
+VEINS_FROM, VEINS_TO, VEIN_SLOPE = -0.2, 0.6, 0.55
+
+
+def leaf_edge(theta):
+    """The leaf's radius, relative to its ellipse, at the angle theta."""
+    return 1.0 + TEETH * math.cos(LOBES * theta)
+
+
 def draw_leaf(px, k, cx, cy, rx, ry, angle_deg):
     """A vine leaf: a serrated ellipse with a midrib and two side veins."""
     a = math.radians(angle_deg)
@@ -79,17 +96,17 @@ def draw_leaf(px, k, cx, cy, rx, ry, angle_deg):
             dx, dy = (x + 0.5) / k - cx, (y + 0.5) / k - cy
             u = (dx * ca + dy * sa) / rx       # along the leaf
             v = (-dx * sa + dy * ca) / ry      # across the leaf
-            theta = math.atan2(v, u)
-            edge = 1.0 + 0.09 * math.cos(5 * theta)   # lobes and teeth
+            edge = leaf_edge(math.atan2(v, u))
             r = math.hypot(u, v)
             if r > edge:
                 continue
+            on_side_vein = VEINS_FROM < u < VEINS_TO and \
+                abs(abs(v) - VEIN_SLOPE * (u - VEINS_FROM)) < 0.07
             if r > edge - 0.14:
                 px[y][x] = 8
-            elif abs(v) < 0.09 and u > -0.95:
+            elif abs(v) < 0.09 and u > MIDRIB_FROM:
                 px[y][x] = 11
-            elif abs(v - 0.55 * (u + 0.2)) < 0.07 and -0.2 < u < 0.6 or \
-                    abs(v + 0.55 * (u + 0.2)) < 0.07 and -0.2 < u < 0.6:
+            elif on_side_vein:
                 px[y][x] = 11
             else:
                 px[y][x] = 10 if v < 0 else 9
@@ -159,24 +176,97 @@ def draw_grape(px, k, cx, cy, r):
             px[y][x] = colour
 
 
+# The picture's geometry, in units of the 96-unit square.
+LEAF = dict(cx=67.0, cy=15.0, rx=20.0, ry=11.5, angle_deg=-18.0)
+STEM = [(47, 26), (46, 15), (42, 7), (35, 3.5)]
+BERRY_RADIUS = 10.2
+# Upper rows first, so that each lower berry lies in front.
+BERRY_ROWS = [
+    (32.0, [19.0, 38.5, 58.0, 77.5]),
+    (48.0, [28.75, 48.25, 67.75]),
+    (64.0, [38.5, 58.0]),
+    (80.0, [48.25]),
+]
+
+
 def draw_icon(n=SIZE):
     """The picture on an n x n canvas, as palette indices."""
     k = n / SIZE
     px = new_canvas(n)
-    draw_leaf(px, k, cx=67.0, cy=15.0, rx=20.0, ry=11.5, angle_deg=-18.0)
-    draw_stem(px, k, [(47.0, 26.0), (46.0, 15.0), (42.0, 7.0), (35.0, 3.5)])
-    radius = 10.2
-    rows = [
-        (32.0, [19.0, 38.5, 58.0, 77.5]),
-        (48.0, [28.75, 48.25, 67.75]),
-        (64.0, [38.5, 58.0]),
-        (80.0, [48.25]),
-    ]
-    # Upper rows first, so that each lower berry lies in front.
-    for cy, xs in rows:
+    draw_leaf(px, k, **LEAF)
+    draw_stem(px, k, STEM)
+    for cy, xs in BERRY_ROWS:
         for cx in xs:
-            draw_grape(px, k, cx, cy, radius)
+            draw_grape(px, k, cx, cy, BERRY_RADIUS)
     return px
+
+
+# The drawing's own means for what the pixels show by shading: a gradient
+# over each berry (offset, palette index), from its lit upper left to its
+# shadow, and the stem's lit side as a thin line along it.
+BERRY_GRADIENT = [(0, 6), (0.25, 5), (0.6, 4), (0.85, 3), (1, 2)]
+STEM_LIGHT = [(46.2, 26), (45.2, 15.2), (41.3, 7.6)]
+
+
+def colour(index):
+    return "#%02x%02x%02x" % PALETTE[index]
+
+
+def leaf_point(u, v):
+    """A point of the leaf given along (u) and across (v) it, in units."""
+    a = math.radians(LEAF["angle_deg"])
+    x = u * LEAF["rx"] * math.cos(a) - v * LEAF["ry"] * math.sin(a)
+    y = u * LEAF["rx"] * math.sin(a) + v * LEAF["ry"] * math.cos(a)
+    return "%.2f,%.2f" % (LEAF["cx"] + x, LEAF["cy"] + y)
+
+
+def polyline(points):
+    return " L".join("%g,%g" % p for p in points)
+
+
+def svg_text():
+    """The picture as SVG: the outline where draw_leaf's lobed edge lies
+    (every 3 degrees), its midrib and side veins where draw_leaf paints
+    them, the stem's polyline and each berry inside its outline."""
+    outline = []
+    for step in range(120):
+        theta = math.radians(3 * step)
+        r = leaf_edge(theta)
+        outline.append(leaf_point(r * math.cos(theta), r * math.sin(theta)))
+    vein_end = VEIN_SLOPE * (VEINS_TO - VEINS_FROM)
+    veins = "M%s L%s M%s L%s M%s L%s" % (
+        leaf_point(MIDRIB_FROM, 0), leaf_point(-MIDRIB_FROM, 0),
+        leaf_point(VEINS_FROM, 0), leaf_point(VEINS_TO, vein_end),
+        leaf_point(VEINS_FROM, 0), leaf_point(VEINS_TO, -vein_end))
+    stops = "".join('\n      <stop offset="%g" stop-color="%s"/>' % (offset, colour(index))
+                    for offset, index in BERRY_GRADIENT)
+    berries = ""
+    for cy, xs in BERRY_ROWS:
+        for cx in xs:
+            berries += ('\n    <circle cx="%s" cy="%s" r="%g" fill="url(#berry)" stroke="%s" '
+                        'stroke-width="1.2"/>' % (cx, cy, round(BERRY_RADIUS - 0.6, 2), colour(1)))
+            shine = 0.36 * BERRY_RADIUS
+            berries += '\n    <circle cx="%.2f" cy="%.2f" r="%.2f" fill="%s"/>' % (
+                cx - shine, cy - shine, 0.2 * BERRY_RADIUS, colour(7))
+    return f"""<?xml version="1.0" encoding="UTF-8"?>
+<!-- SPDX-FileCopyrightText: 2026 The Mostaric developers
+     SPDX-License-Identifier: GPL-3.0-or-later -->
+<!-- Mostaric's icon as a scalable drawing: the bunch of red-wine grapes with a
+     vine leaf of the 96 x 96 picture, written by ui/icons/make_icon.py from
+     the picture's own geometry and colours. Edit that script, not this. -->
+<svg xmlns="http://www.w3.org/2000/svg" width="{SIZE}" height="{SIZE}" viewBox="0 0 {SIZE} {SIZE}">
+  <defs>
+    <radialGradient id="berry" cx="0.32" cy="0.3" r="0.78">{stops}
+    </radialGradient>
+  </defs>
+  <path d="M{" L".join(outline)} Z" fill="{colour(10)}" stroke="{colour(8)}" stroke-width="1.6" stroke-linejoin="round"/>
+  <path d="{veins}" fill="none" stroke="{colour(11)}" stroke-width="1.4" stroke-linecap="round"/>
+  <path d="M{polyline(STEM)}" fill="none" stroke="{colour(13)}" stroke-width="5" stroke-linecap="round" stroke-linejoin="round"/>
+  <path d="M{polyline(STEM_LIGHT)}" fill="none" stroke="{colour(14)}" stroke-width="1.2" stroke-linecap="round"/>
+  <g>{berries}
+  </g>
+</svg>
+"""
 
 
 def smooth_rgba(size):
@@ -273,23 +363,32 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     px = draw_icon()
     smooth = [(size, rgba_png_bytes(smooth_rgba(size))) for size in OTHER_SIZES]
-    files = {"mostaric.png": png_bytes(px), "mostaric.ico": ico_bytes(px, smooth)}
+    files = {"mostaric.png": png_bytes(px), "mostaric.ico": ico_bytes(px, smooth),
+             "mostaric.svg": svg_text().encode()}
     for size, data in smooth:
         files["mostaric-%d.png" % size] = data
-    if sys.argv[1:] == ["--check"]:
-        # Used by the tests: the committed files are what this script draws.
-        stale = []
-        for name, data in files.items():
-            with open(os.path.join(here, name), "rb") as f:
-                if f.read() != data:
-                    stale.append(name)
-        if stale:
-            print("out of date, run make_icon.py:", ", ".join(stale))
-            return 1
-        return 0
+    check = sys.argv[1:2] == ["--check"]
+    if check and len(sys.argv) != 3:
+        print("usage: make_icon.py [--check DIR]", file=sys.stderr)
+        return 2
+    out = sys.argv[2] if check else here
+    os.makedirs(out, exist_ok=True)
     for name, data in files.items():
-        with open(os.path.join(here, name), "wb") as f:
+        with open(os.path.join(out, name), "wb") as f:
             f.write(data)
+    if not check:
+        return 0
+    # Used by the tests: the committed files are what this script draws.
+    stale = []
+    for name in files:
+        with open(os.path.join(here, name), "rb") as committed, \
+                open(os.path.join(out, name), "rb") as drawn:
+            if committed.read() != drawn.read():
+                stale.append(name)
+    if stale:
+        print("out of date, run ui/icons/make_icon.py:", ", ".join(stale))
+        return 1
+    print("%d icon files as make_icon.py draws them" % len(files))
     return 0
 
 

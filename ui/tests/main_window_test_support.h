@@ -15,7 +15,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include <optional>
+#include <algorithm>
 
 #include "core/fields.h"
 #include "core/tests/typical_batch.h"
@@ -24,13 +24,14 @@
 
 namespace mostaric::test {
 
-inline std::optional<Field> fieldNamed(const QString& name)
+// The field a test's table names; a name of no field is the test's own fault.
+inline Field fieldNamed(const QString& name)
 {
     for (const FieldInfo& info : kFields) {
         if (ui::toQString(info.name) == name)
             return info.field;
     }
-    return std::nullopt;
+    qFatal("no field is named %s", qPrintable(name));
 }
 
 template <typename T = QWidget> T* control(const QWidget& window, const QString& name)
@@ -71,7 +72,7 @@ inline void retype(QLineEdit* input, const QString& text)
 
 inline void click(const QWidget& window, const QString& buttonName)
 {
-    QPushButton* button = control<QPushButton>(window, buttonName);
+    auto* button = control<QPushButton>(window, buttonName);
     if (button != nullptr)
         QTest::mouseClick(button, Qt::LeftButton);
 }
@@ -96,19 +97,19 @@ inline QList<Field> markedFields(const QWidget& window, ui::MarkKind kind = ui::
 // typed; false when a list lacks an entry.
 inline bool enterTypicalBatch(const QWidget& window)
 {
-    for (const auto& [field, text] : kTypicalBatchEntries) {
-        if (fieldKind(field) == FieldKind::Input) {
-            retype(control<QLineEdit>(window, nameOf(field)), ui::toQString(text));
-        } else if (!chooseByKeys(control<QComboBox>(window, nameOf(field)), ui::toQString(text))) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(kTypicalBatchEntries, [&window](const auto& entry) {
+        const auto& [field, text] = entry;
+        if (fieldKind(field) != FieldKind::Input)
+            return chooseByKeys(control<QComboBox>(window, nameOf(field)), ui::toQString(text));
+        retype(control<QLineEdit>(window, nameOf(field)), ui::toQString(text));
+        return true;
+    });
 }
 
 // The one main window a test class drives: made and shown before each test
 // (or once for the class), with its controls found by name.
 class MainWindowFixture : public QObject {
+    Q_OBJECT
 protected:
     ui::MainWindow* m_window = nullptr;
 

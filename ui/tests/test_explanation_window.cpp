@@ -220,7 +220,8 @@ private Q_SLOTS:
             for (const QLabel* b : labels) {
                 if (a == b)
                     continue;
-                const QRect boxA = inkBox(a), boxB = inkBox(b);
+                const QRect boxA = inkBox(a);
+                const QRect boxB = inkBox(b);
                 QVERIFY2(boxA.intersected(boxB).height() <= 1,
                          qPrintable(QStringLiteral("%1 (bottom %2) runs into %3 (top %4)")
                                         .arg(a->objectName())
@@ -296,7 +297,7 @@ private Q_SLOTS:
             return control<QWidget>(name)->focusPolicy() == Qt::NoFocus;
         });
 
-        QWidget* first = control<QWidget>(expected.first());
+        auto* first = control<QWidget>(expected.first());
         QVERIFY(first != nullptr);
         QStringList chain;
         QWidget* widget = first;
@@ -308,7 +309,7 @@ private Q_SLOTS:
         QCOMPARE(chain, expected);
 
         for (const Row& row : kRows) {
-            QWidget* w = control<QWidget>(QString::fromLatin1(row.name));
+            auto* w = control<QWidget>(QString::fromLatin1(row.name));
             QCOMPARE(w->focusPolicy() != Qt::NoFocus, row.button);
         }
     }

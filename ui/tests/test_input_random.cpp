@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "ui/main_window.h"
@@ -36,7 +37,7 @@ QString randomText(QRandomGenerator& random)
     QString text;
     for (int i = random.bounded(8); i > 0; --i) {
         const qsizetype at = random.bounded(kOffered.size());
-        text += kOffered.mid(at, kOffered.at(at).isHighSurrogate() ? 2 : 1);
+        text += QStringView(kOffered).mid(at, kOffered.at(at).isHighSurrogate() ? 2 : 1);
     }
     return text;
 }
@@ -65,8 +66,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* box = mostaric::test::control<QLineEdit>(window, field);
         box->setFocus(Qt::TabFocusReason);
-        QStringList seen;
-        connect(box, &QLineEdit::textChanged, box, [&seen](const QString& text) { seen << text; });
+        const QSignalSpy seen(box, &QLineEdit::textChanged);
 
         QRandomGenerator random(seed);
         for (int step = 0; step < 300; ++step) {
@@ -103,8 +103,8 @@ private Q_SLOTS:
             if (!mayChange)
                 QCOMPARE(box->text(), before);
         }
-        for (const QString& text : seen)
-            QVERIFY(kTypable.match(text).hasMatch());
+        for (const QList<QVariant>& change : seen)
+            QVERIFY(kTypable.match(change.at(0).toString()).hasMatch());
     }
 };
 

@@ -120,8 +120,9 @@ double inkContrast(const QImage& part)
             return a.second < b.second;
         })->first);
     double best = 1;
-    for (QRgb ink : counts.keys())
+    std::for_each(counts.keyBegin(), counts.keyEnd(), [&best, back, &luminance](QRgb ink) {
         best = std::max({best, luminance(ink) / back, back / luminance(ink)});
+    });
     return best;
 }
 
@@ -261,9 +262,8 @@ private Q_SLOTS:
         auto* box = control<QLineEdit>(*m_window, name);
         QVERIFY(box != nullptr);
         QCOMPARE(box->text(), text);
-        const auto field = mostaric::test::fieldNamed(name);
-        QVERIFY(field.has_value());
-        QCOMPARE(QString::fromStdString(m_window->fields().text(*field)), text);
+        const mostaric::Field field = mostaric::test::fieldNamed(name);
+        QCOMPARE(QString::fromStdString(m_window->fields().text(field)), text);
     }
 
     void startUpLists_data()
@@ -438,7 +438,7 @@ private Q_SLOTS:
                 names << action->objectName();
         }
         QCOMPARE(names, (QStringList{s("edit-copy"), s("select-all")}));
-        QAction* copy = menu->findChild<QAction*>(QStringLiteral("edit-copy"));
+        auto* copy = menu->findChild<QAction*>(QStringLiteral("edit-copy"));
         QVERIFY(copy->text().startsWith(s("复制")));
         copy->trigger();
         menu->close();
@@ -559,6 +559,28 @@ private Q_SLOTS:
         auto* widget = control<QLabel>(*m_window, label);
         QVERIFY(widget != nullptr);
         QCOMPARE(widget->buddy() != nullptr ? widget->buddy()->objectName() : QString(), field);
+    }
+
+    // The window pairs each field with the labels the form makes its buddies:
+    // every shown field has one caption before or above it and at most one
+    // unit to its right; the hidden sd and nothing else has none.
+    void formGivesEachFieldOneCaption()
+    {
+        for (const mostaric::FieldInfo& info : mostaric::kFields) {
+            const QString name = mostaric::test::nameOf(info.field);
+            QWidget* field = control(*m_window, name);
+            QVERIFY2(field != nullptr, qPrintable(name));
+            int captions = 0;
+            int units = 0;
+            const QList<QLabel*> labels = m_window->findChildren<QLabel*>();
+            for (const QLabel* label : labels) {
+                if (label->buddy() == field)
+                    ++(label->x() > field->geometry().right() ? units : captions);
+            }
+            const bool hidden = info.kind == mostaric::FieldKind::Hidden;
+            QCOMPARE(captions, hidden ? 0 : 1);
+            QVERIFY2(units <= (hidden ? 0 : 1), qPrintable(name));
+        }
     }
 
     void accessibleWebLinkAndWeightDescription()

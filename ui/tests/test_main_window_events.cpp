@@ -262,7 +262,7 @@ private Q_SLOTS:
         const int picked = view->currentIndex().row();
         QTest::keyClick(view, Qt::Key_Return);
         QVERIFY(picked >= 0 && !view->isVisible());
-        QCOMPARE(m_window->fields().text(*mostaric::test::fieldNamed(name)),
+        QCOMPARE(m_window->fields().text(mostaric::test::fieldNamed(name)),
                  choices->itemText(picked).toStdString());
     }
 
@@ -331,8 +331,7 @@ private Q_SLOTS:
         for (int i = 0; i < keptResults.size(); ++i)
             QCOMPARE(control<QLineEdit>(*m_window, keptResults.at(i))->text(), before.at(i));
         QCOMPARE(field->text(), newText);
-        const auto which = mostaric::test::fieldNamed(input);
-        QCOMPARE(markedFields(*m_window), QList<Field>{*which});
+        QCOMPARE(markedFields(*m_window), QList<Field>{mostaric::test::fieldNamed(input)});
         QVERIFY(field->property("calculationFailed").toBool());
         auto* frame = m_window->findChild<QFrame*>(QStringLiteral("failureMark_") + input);
         QVERIFY(frame != nullptr);

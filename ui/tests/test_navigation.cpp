@@ -29,7 +29,7 @@ using mostaric::ui::MainWindow;
 namespace {
 
 // No browser ever starts in these tests.
-bool noBrowser(const QUrl&) { return true; }
+bool noBrowser(const QUrl& /*page*/) { return true; }
 
 int explanationWindowsAlive()
 {

@@ -279,9 +279,9 @@ private Q_SLOTS:
         QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
                                     box->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(box, &menuEvent);
-        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu != nullptr);
-        QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
+        auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
         if (paste == nullptr) {
             for (QAction* action : menu->actions()) {
                 if (action->objectName() == QLatin1String("edit-paste"))

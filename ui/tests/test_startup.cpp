@@ -4,40 +4,118 @@
 // Start-up: Qt's options on the command line do nothing while QT_QPA_PLATFORM
 // acts; without a display the program says so in one line and exits with 1;
 // without a Chinese face it notes so and runs on (CTest runs that test once
-// more under a font set without Chinese faces).
+// more under a font set without Chinese faces). The manual page says each of
+// these, and the options and line it names are the ones tried here.
 
 #include "ui/application.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStyle>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+namespace {
+
+// A section of the manual page (packaging/mostaric.1.in) as man shows its
+// words: macro names and font changes dropped, escaped hyphens plain, lines
+// joined by one blank.
+QString manualSection(const char* heading)
+{
+    QFile page(QStringLiteral(MOSTARIC_MANUAL_PAGE));
+    if (!page.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList words;
+    bool inSection = false;
+    const QStringList lines = QString::fromUtf8(page.readAll()).split(u'\n');
+    for (QString line : lines) {
+        if (line.startsWith(QLatin1String(".SH ")))
+            inSection = line.mid(4) == QLatin1String(heading);
+        else if (inSection) {
+            line.replace(QLatin1String("\\-"), QLatin1String("-"));
+            static const QRegularExpression macro(QStringLiteral("^\\.[A-Z]+ ?"));
+            line.remove(macro);
+            line.remove(u'"');
+            if (!line.isEmpty())
+                words << line.simplified();
+        }
+    }
+    return words.join(u' ');
+}
+
+// What each option of Qt's would do, were it handed to Qt.
+struct QtOption {
+    const char* name;
+    const char* value;  // none for a switch
+};
+constexpr QtOption kQtOptions[] = {
+    {"-platform", "minimal"},
+    {"-style", "Windows"},
+    {"-stylesheet", nullptr},  // the test's style sheet file
+    {"-reverse", nullptr},
+};
+
+}  // namespace
+
 class TestStartup : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every option the page names is ignored; each would change what Qt does.
     void qtOptionsDoNothing()
     {
         QTemporaryFile sheet;
         QVERIFY(sheet.open() && sheet.write("QWidget { background: red; }") > 0 && sheet.flush());
-        QByteArray name = sheet.fileName().toLocal8Bit();
-        const char* argv[] = {"mostaric",    "-reverse",       "-platform", "minimal",
-                              "-stylesheet", name.constData(), nullptr};
-        QString platform, styleSheet = QStringLiteral("?");
-        QCOMPARE(mostaric::ui::runProgram(6, const_cast<char**>(argv),
+        const QByteArray sheetName = sheet.fileName().toLocal8Bit();
+        const QString options = manualSection("OPTIONS");
+        QVERIFY2(options.contains(QLatin1String("ignored")), qPrintable(options));
+        QList<QByteArray> arguments{"mostaric"};
+        QStringList named;
+        static const QRegularExpression option(QStringLiteral("(?<![\\w-])-[a-z]+"));
+        for (const QRegularExpressionMatch& match : option.globalMatch(options))
+            named << match.captured();
+        QVERIFY(!named.isEmpty());
+        for (const QString& name : named) {
+            const auto* const known =
+                std::find_if(std::begin(kQtOptions), std::end(kQtOptions),
+                             [&](QtOption o) { return name == QLatin1String(o.name); });
+            QVERIFY2(known != std::end(kQtOptions),
+                     qPrintable(name + QLatin1String(": not tried")));
+            arguments << known->name;
+            if (name == QLatin1String("-stylesheet"))
+                arguments << sheetName;
+            else if (known->value != nullptr)
+                arguments << known->value;
+        }
+        std::vector<char*> argv;
+        for (QByteArray& argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+
+        QString platform;
+        QString style;
+        QString styleSheet = QStringLiteral("?");
+        QCOMPARE(mostaric::ui::runProgram(static_cast<int>(arguments.size()), argv.data(),
                                           [&](auto& program) {
                                               if (QGuiApplication::layoutDirection()
                                                   == Qt::LeftToRight)
                                                   platform = QGuiApplication::platformName();
+                                              style = QApplication::style()->name();
                                               styleSheet = qApp->styleSheet();
                                               program.exit();
                                           }),
                  0);
         QCOMPARE(platform, qEnvironmentVariable("QT_QPA_PLATFORM"));
+        QVERIFY(style.compare(QLatin1String("windows"), Qt::CaseInsensitive) != 0);
         QCOMPARE(styleSheet, QString());
     }
 
@@ -66,6 +144,12 @@ private Q_SLOTS:
         QCOMPARE(error.count(u'\n'), 1);
         QVERIFY2(error.contains("no graphical display") && error.contains("DISPLAY"),
                  qPrintable(error));
+        // The page quotes the line, gives the status and names the variables.
+        QVERIFY2(manualSection("DIAGNOSTICS").contains(error.trimmed()), qPrintable(error));
+        QVERIFY(
+            manualSection("EXIT STATUS").contains(QLatin1String("1 when no graphical display")));
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            QVERIFY2(manualSection("ENVIRONMENT").contains(QLatin1String(name)), name);
     }
 
     void missingChineseFaceIsNoted()

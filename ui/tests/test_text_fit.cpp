@@ -43,7 +43,7 @@ QRect inkOf(QLabel& label, int ratio)
     return ink;
 }
 
-bool textFits(const QWidget& control, const QString& text, const QRect& area)
+bool textFits(const QWidget& control, const QString& text, QRect area)
 {
     const QRect ink = control.fontMetrics().tightBoundingRect(text);
     return ink.width() <= area.width() && ink.height() <= area.height();
