@@ -34,8 +34,12 @@ mostaric_build_windows() {
   for tool in MOSTARIC_WINE=wine Python3_EXECUTABLE=python3; do
     command -v "${tool#*=}" > /dev/null && tools+=("-D${tool%%=*}=$(command -v "${tool#*=}")")
   done
-  steps="bash scripts/build-qt-windows.sh > /dev/null && source scripts/setup.sh &&
-    mostaric_configure windows ${tools[*]} && mostaric_build windows &&
+  # A tree configured with another Qt (its key changed) is configured afresh,
+  # since its cache holds that Qt's paths.
+  steps="qt=\$(bash scripts/build-qt-windows.sh) && source scripts/setup.sh && fresh= &&
+    { grep -qxF \"MOSTARIC_QT_WINDOWS_PREFIX:PATH=\$qt\" build-windows/CMakeCache.txt 2> /dev/null ||
+      fresh=--fresh; } &&
+    mostaric_configure windows \$fresh ${tools[*]} && mostaric_build windows &&
     echo \"\$MOSTARIC_BUILD_DIR\" >&3"
   { MOSTARIC_BUILD_DIR=$(
       if mostaric_is_newest_debian; then
