@@ -29,11 +29,7 @@ import time
 # clazy's checks of levels 0 and 1, and those of level 2 whose advice fits a
 # Qt Widgets program, by name, so that a newer clazy adds none unseen. Left
 # out of level 2: qstring-allocations, since the program is built with
-# QT_NO_CAST_FROM_ASCII, which already refuses every such allocation. Left
-# out of level 1 for now: range-loop-detach, which Debian 13's clazy 1.14
-# reports on 26 loops over temporary lists (no other owner shares them, so
-# nothing detaches) and Debian 12's clazy 1.11 does not; the loops are to be
-# rewritten over const locals and the check put back.
+# QT_NO_CAST_FROM_ASCII, which already refuses every such allocation.
 CLAZY_CHECKS = """
 connect-by-name connect-non-signal connect-not-normalized container-anti-pattern
 empty-qstringliteral fully-qualified-moc-types lambda-in-connect lambda-unique-connection
@@ -46,7 +42,7 @@ use-static-qregularexpression writing-to-temporary wrong-qevent-cast wrong-qglob
 auto-unexpected-qstringbuilder child-event-qobject-cast connect-3arg-lambda
 const-signal-or-slot detaching-temporary foreach incorrect-emit install-event-filter
 non-pod-global-static overridden-signal post-event qdeleteall qhash-namespace
-qlatin1string-non-ascii qproperty-without-notify qstring-left
+qlatin1string-non-ascii qproperty-without-notify qstring-left range-loop-detach
 range-loop-reference returning-data-from-temporary rule-of-two-soft skipped-base-method
 virtual-signal
 

@@ -59,7 +59,8 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 void releaseHeldMessages()
 {
     qInstallMessageHandler(messageHold().previous);
-    for (const MessageHold::Message& held : std::exchange(messageHold().held, {})) {
+    const auto messages = std::exchange(messageHold().held, {});
+    for (const MessageHold::Message& held : messages) {
         const QMessageLogContext context(held.file.constData(), held.line,
                                          held.function.constData(), held.category.constData());
         qt_message_output(held.type, context, held.text);

@@ -54,7 +54,8 @@ struct Placement {
 QRectF inkOf(QTextLine line)
 {
     QRectF ink;
-    for (const QGlyphRun& run : line.glyphRuns()) {
+    const auto runs = line.glyphRuns();
+    for (const QGlyphRun& run : runs) {
         const QList<quint32> glyphs = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < glyphs.size(); ++i)
@@ -71,7 +72,8 @@ std::vector<Line> layOut(const QString& text, const QFont& font, bool wrap, qrea
     const QFontMetricsF metrics(font);
     std::vector<Line> lines;
     qreal bottom = -metrics.leading();
-    for (const QString& paragraph : text.split(u'\n')) {
+    const auto paragraphs = text.split(u'\n');
+    for (const QString& paragraph : paragraphs) {
         QTextLayout layout(paragraph, font);
         QTextOption option;
         option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
@@ -197,7 +199,8 @@ private:
 
 void fitTextsToBoxes(QWidget& window)
 {
-    for (QLabel* label : window.findChildren<QLabel*>()) {
+    const auto labels = window.findChildren<QLabel*>();
+    for (QLabel* label : labels) {
         qDeleteAll(label->findChildren<QObject*>(kFitterName, Qt::FindDirectChildrenOnly));
         if (label->textFormat() == Qt::RichText || label->text().isEmpty())
             continue;

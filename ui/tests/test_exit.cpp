@@ -91,7 +91,8 @@ private Q_SLOTS:
         QVERIFY(explanation.isNull());
         QVERIFY(program.explanationWindow() == nullptr);
         QCOMPARE(launches, 0);
-        for (QWidget* window : QApplication::topLevelWidgets())
+        const auto windows = QApplication::topLevelWidgets();
+        for (QWidget* window : windows)
             QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
     }
 

@@ -210,7 +210,8 @@ private Q_SLOTS:
             const QPoint origin = label->geometry().topLeft() + label->contentsRect().topLeft();
             int baseline = origin.y() + metrics.ascent();
             QRect ink;
-            for (const QString& line : label->text().split(u'\n')) {
+            const auto lines = label->text().split(u'\n');
+            for (const QString& line : lines) {
                 ink |= metrics.tightBoundingRect(line).translated(origin.x(), baseline);
                 baseline += metrics.lineSpacing();
             }
@@ -277,8 +278,9 @@ private Q_SLOTS:
         QCOMPARE(buttons.size(), 1);
         // In reading order, as assistive technology reads them.
         QStringList names;
-        for (const QWidget* child :
-             m_window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        const auto children =
+            m_window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        for (const QWidget* child : children)
             names << child->objectName();
         QStringList expected;
         for (const Row& row : kRows)

@@ -71,8 +71,10 @@ QStringList missingGlyphs(const QFont& font, const QString& text)
     layout.beginLayout();
     while (layout.createLine().isValid()) { }
     layout.endLayout();
-    for (const QGlyphRun& run : layout.glyphRuns()) {
-        for (quint32 index : run.glyphIndexes()) {
+    const auto runs = layout.glyphRuns();
+    for (const QGlyphRun& run : runs) {
+        const auto indexes = run.glyphIndexes();
+        for (quint32 index : indexes) {
             if (index == 0)
                 missing.append(run.rawFont().familyName());
         }
@@ -178,9 +180,11 @@ private Q_SLOTS:
             QTest::addRow("%s latin", kFonts[i].row) << i << QString::fromUtf16(kLatin);
         }
         const mostaric::ui::ExplanationWindow explanation;
-        for (const QLabel* label : explanation.findChildren<QLabel*>())
+        const auto labels = explanation.findChildren<QLabel*>();
+        for (const QLabel* label : labels)
             QTest::addRow("songTi %s", qPrintable(label->objectName())) << 0 << label->text();
-        for (const QPushButton* button : explanation.findChildren<QPushButton*>())
+        const auto buttons = explanation.findChildren<QPushButton*>();
+        for (const QPushButton* button : buttons)
             QTest::addRow("songTi %s", qPrintable(button->objectName())) << 0 << button->text();
     }
 

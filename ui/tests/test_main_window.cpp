@@ -163,8 +163,9 @@ private Q_SLOTS:
             names << s(row.name);
         QCOMPARE(names.size(), 50);
         QStringList found;
-        for (QWidget* child :
-             m_window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const auto children =
+            m_window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget* child : children) {
             if (!child->objectName().isEmpty())
                 found << child->objectName();
         }
@@ -302,7 +303,8 @@ private Q_SLOTS:
 
     void noTextOneAnywhere()
     {
-        for (QLineEdit* box : m_window->findChildren<QLineEdit*>())
+        const auto boxes = m_window->findChildren<QLineEdit*>();
+        for (QLineEdit* box : boxes)
             QVERIFY2(!box->text().contains(QLatin1String("Text1")), qPrintable(box->objectName()));
     }
 
@@ -433,7 +435,8 @@ private Q_SLOTS:
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu != nullptr);
         QStringList names;
-        for (QAction* action : menu->actions()) {
+        const auto actions = menu->actions();
+        for (QAction* action : actions) {
             if (!action->isSeparator())
                 names << action->objectName();
         }
@@ -611,7 +614,8 @@ private Q_SLOTS:
         if (auto* list = qobject_cast<QComboBox*>(widget))
             list->setCurrentIndex(1);  // a value shown must not hide the caption
         QStringList labelledBy;
-        for (const auto& [iface, relation] : accessible(widget)->relations(QAccessible::Label))
+        const auto relations = accessible(widget)->relations(QAccessible::Label);
+        for (const auto& [iface, relation] : relations)
             labelledBy << iface->text(QAccessible::Name);
         QVERIFY(labelledBy.contains(control<QLabel>(*m_window, label)->text()));
     }
@@ -630,7 +634,8 @@ private Q_SLOTS:
         QApplication::setPalette(palette);
         MainWindow main;
         mostaric::ui::ExplanationWindow page;
-        for (auto* list : main.findChildren<QComboBox*>())
+        const auto lists = main.findChildren<QComboBox*>();
+        for (auto* list : lists)
             QVERIFY(mostaric::test::chooseByKeys(list, list->itemText(1)));
         for (const char* button : {"jisuan", "jialiu", "jiaomu"})
             mostaric::test::click(main, s(button));
@@ -638,8 +643,9 @@ private Q_SLOTS:
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             const QImage shot = window->grab().toImage();
-            for (QWidget* child :
-                 window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            const auto children =
+                window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+            for (QWidget* child : children) {
                 const int in = qobject_cast<QLabel*>(child) != nullptr ? 0 : 4;  // inside frames
                 const QRectF part = child->geometry().adjusted(in, in, -in, -in);
                 const qreal scale = shot.devicePixelRatio();  // 1.5 at 144 dpi

@@ -34,7 +34,8 @@ bool noBrowser(const QUrl& /*page*/) { return true; }
 int explanationWindowsAlive()
 {
     int count = 0;
-    for (QWidget* widget : QApplication::allWidgets()) {
+    const auto widgets = QApplication::allWidgets();
+    for (QWidget* widget : widgets) {
         if (qobject_cast<ExplanationWindow*>(widget) != nullptr)
             ++count;
     }
@@ -69,7 +70,8 @@ private Q_SLOTS:
         QCOMPARE(control<QComboBox>(main, QStringLiteral("bizhong"))->count(), 56);
         QVERIFY(program.explanationWindow() == nullptr);
         QCOMPARE(explanationWindowsAlive(), 0);
-        for (QLineEdit* box : main.findChildren<QLineEdit*>())
+        const auto boxes = main.findChildren<QLineEdit*>();
+        for (QLineEdit* box : boxes)
             QVERIFY(box->text() != QLatin1String("Text1"));
 
         program.start();
@@ -182,7 +184,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         const auto visibleWindows = [] {
             int count = 0;
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
+            const auto windows = QApplication::topLevelWidgets();
+            for (QWidget* widget : windows) {
                 if (widget->isVisible()
                     && (qobject_cast<MainWindow*>(widget) != nullptr
                         || qobject_cast<ExplanationWindow*>(widget) != nullptr))

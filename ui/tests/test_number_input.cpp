@@ -283,7 +283,8 @@ private Q_SLOTS:
         QVERIFY(menu != nullptr);
         auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
         if (paste == nullptr) {
-            for (QAction* action : menu->actions()) {
+            const auto actions = menu->actions();
+            for (QAction* action : actions) {
                 if (action->objectName() == QLatin1String("edit-paste"))
                     paste = action;
             }

@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -84,7 +85,7 @@ private Q_SLOTS:
         for (const QRegularExpressionMatch& match : option.globalMatch(options))
             named << match.captured();
         QVERIFY(!named.isEmpty());
-        for (const QString& name : named) {
+        for (const QString& name : std::as_const(named)) {
             const auto* const known =
                 std::find_if(std::begin(kQtOptions), std::end(kQtOptions),
                              [&](QtOption o) { return name == QLatin1String(o.name); });

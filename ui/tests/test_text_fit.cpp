@@ -82,7 +82,8 @@ private Q_SLOTS:
         mostaric::ui::MainWindow main;
         mostaric::ui::ExplanationWindow explanation;
         for (QWidget* window : std::initializer_list<QWidget*>{&main, &explanation}) {
-            for (QLabel* label : window->findChildren<QLabel*>()) {
+            const auto labels = window->findChildren<QLabel*>();
+            for (QLabel* label : labels) {
                 const QRect ink = inkOf(*label, 1) | inkOf(*label, 2);
                 const QByteArray name = label->objectName().toLatin1();
                 QVERIFY2(!ink.isEmpty() && label->rect().contains(ink), name);
@@ -90,7 +91,8 @@ private Q_SLOTS:
                 const int size = QFontInfo(label->font()).pixelSize();
                 QVERIFY2(lines == 1 || ink.height() >= lines * 0.85 * size, name);
             }
-            for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            const auto buttons = window->findChildren<QPushButton*>();
+            for (QPushButton* button : buttons) {
                 QStyleOptionButton option;
                 option.initFrom(button);
                 QVERIFY2(textFits(*button, button->text(),
@@ -98,7 +100,8 @@ private Q_SLOTS:
                                                                   &option, button)),
                          qPrintable(button->objectName()));
             }
-            for (QComboBox* list : window->findChildren<QComboBox*>()) {
+            const auto lists = window->findChildren<QComboBox*>();
+            for (QComboBox* list : lists) {
                 QStyleOptionComboBox option;
                 option.initFrom(list);
                 const QRect area = list->style()->subControlRect(

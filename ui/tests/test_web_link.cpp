@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QUrl>
 
+#include <utility>
+
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/tests/main_window_test_support.h"
@@ -73,7 +75,7 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(opened.size(), clicks);
-        for (const QUrl& url : opened)
+        for (const QUrl& url : std::as_const(opened))
             QCOMPARE(url, QUrl(QStringLiteral("https://" MOSTARIC_TEST_FORUM_ADDRESS)));
         QVERIFY(main.isVisible());  // the main window stays
         QVERIFY(program.explanationWindow() == nullptr);
