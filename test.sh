@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every test, in the trees of the presets ci, asan and fuzz,
 # the ci suite again on the newest Debian release, and the Windows tree under
-# Wine. Installs what is missing on Debian 12 or 13 first.
+# Wine; then makes the release twice and compares the two. Installs what is
+# missing on Debian 12 or 13 first.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -32,3 +33,7 @@ fi
 
 # windows: mostaric.exe and the same suites, cross-built and run under Wine.
 mostaric_test_windows
+
+# The release, made twice from two clones and compared byte for byte, and the
+# program built from its source tarball.
+bash scripts/check-reproducible.sh

@@ -40,22 +40,32 @@ endif()
 set(MOSTARIC_VERSION_RECORD
     "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${_patch},0")
 
-# The release day in the changelog's form, "Mon, 07 Dec 2026 12:00:00 +0000":
-# the weekday by Zeller's congruence, so that the date stays reproducible.
+# The release moment: the release day at 12:00 UTC, as the changelog gives
+# it ("Mon, 07 Dec 2026 12:00:00 +0000"), and as seconds since 1970 for
+# SOURCE_DATE_EPOCH, the time every file of a release is stamped with. Worked
+# out from the date alone (days from the civil calendar), never from a clock,
+# so that the same sources give the same bytes; a source tarball without .git
+# gives the same as a clone.
 string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" _ "${MOSTARIC_RELEASE_DATE}")
 math(EXPR _year "${CMAKE_MATCH_1}")
 math(EXPR _month "${CMAKE_MATCH_2}")
 set(_day ${CMAKE_MATCH_3})
 math(EXPR _day_number "${CMAKE_MATCH_3}")
-set(_y ${_year})
-set(_m ${_month})
-if(_m LESS 3)
-  math(EXPR _m "${_m} + 12")
-  math(EXPR _y "${_y} - 1")
+# Counted in years starting in March, so that the leap day ends a year.
+if(_month LESS 3)
+  math(EXPR _y "${_year} - 1")
+else()
+  set(_y ${_year})
 endif()
-math(EXPR _weekday
-     "(${_day_number} + 13 * (${_m} + 1) / 5 + ${_y} % 100 + ${_y} % 100 / 4 + ${_y} / 400 + 5 * (${_y} / 100)) % 7")
-set(_weekdays Sat Sun Mon Tue Wed Thu Fri)
+math(EXPR _era "${_y} / 400")
+math(EXPR _year_of_era "${_y} - ${_era} * 400")
+math(EXPR _day_of_year "(153 * ((${_month} + 9) % 12) + 2) / 5 + ${_day_number} - 1")
+math(EXPR _days "${_era} * 146097 + ${_year_of_era} * 365 + ${_year_of_era} / 4 \
+                 - ${_year_of_era} / 100 + ${_day_of_year} - 719468")
+math(EXPR MOSTARIC_SOURCE_DATE_EPOCH "${_days} * 86400 + 12 * 3600")
+# 1 January 1970 was a Thursday.
+math(EXPR _weekday "(${_days} + 4) % 7")
+set(_weekdays Sun Mon Tue Wed Thu Fri Sat)
 list(GET _weekdays ${_weekday} _weekday_name)
 math(EXPR _month_index "${_month} - 1")
 set(_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)

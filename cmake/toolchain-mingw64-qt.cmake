@@ -6,10 +6,22 @@
 # Debian's Qt as the host tools (moc, rcc, uic).
 include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw64.cmake)
 
+execute_process(
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../scripts/build-qt-windows.sh --print-prefix
+  OUTPUT_VARIABLE _qt_prefix OUTPUT_STRIP_TRAILING_WHITESPACE)
 if(NOT MOSTARIC_QT_WINDOWS_PREFIX)
-  execute_process(
-    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../scripts/build-qt-windows.sh --print-prefix
-    OUTPUT_VARIABLE MOSTARIC_QT_WINDOWS_PREFIX OUTPUT_STRIP_TRAILING_WHITESPACE)
+  set(MOSTARIC_QT_WINDOWS_PREFIX ${_qt_prefix})
+elseif(NOT MOSTARIC_QT_WINDOWS_PREFIX STREQUAL _qt_prefix)
+  # A Qt of this cache under an older key: the tree's cache holds that Qt's
+  # package paths too, so only a fresh start is sound. A Qt given by hand
+  # elsewhere is left alone.
+  get_filename_component(_kept_dir "${MOSTARIC_QT_WINDOWS_PREFIX}" DIRECTORY)
+  get_filename_component(_qt_dir "${_qt_prefix}" DIRECTORY)
+  if(_kept_dir STREQUAL _qt_dir)
+    message(FATAL_ERROR "This tree was configured with the Qt for Windows in "
+                        "'${MOSTARIC_QT_WINDOWS_PREFIX}'; the one built for these sources is "
+                        "'${_qt_prefix}': configure it afresh (cmake --preset windows --fresh)")
+  endif()
 endif()
 if(NOT EXISTS "${MOSTARIC_QT_WINDOWS_PREFIX}/.complete")
   message(FATAL_ERROR "No static Qt for Windows in '${MOSTARIC_QT_WINDOWS_PREFIX}': "

@@ -14,6 +14,11 @@ set(CPACK_STRIP_FILES ON)
 # Debian's modes whatever the umask of the machine that builds the package.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# Every time in the package, of its files and of its ar and tar members, is
+# the release moment: CPack stamps them with SOURCE_DATE_EPOCH, which
+# DebianPackageTime.cmake sets at packing time where the caller has not.
+set(CPACK_MOSTARIC_SOURCE_DATE_EPOCH ${MOSTARIC_SOURCE_DATE_EPOCH})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/DebianPackageTime.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)

@@ -69,6 +69,9 @@ install(FILES ${MOSTARIC_MAN_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${MOSTARIC_COPYRIGHT} ${MOSTARIC_CHANGELOG}.gz DESTINATION ${MOSTARIC_DOC_DIR})
 
 include(${MOSTARIC_PACKAGING_DIR}/DebianPackage.cmake)
+# What scripts/release.sh needs to know of the release.
+configure_file(${MOSTARIC_PACKAGING_DIR}/release-settings.sh.in
+               ${MOSTARIC_PACKAGING_OUT}/release-settings.sh @ONLY)
 
 if(BUILD_TESTING)
   add_subdirectory(${MOSTARIC_PACKAGING_DIR}/tests ${CMAKE_BINARY_DIR}/packaging/tests)

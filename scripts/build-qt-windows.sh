@@ -53,7 +53,13 @@ configure_options=(
   -DFEATURE_system_doubleconversion=OFF
   -DINPUT_openssl=no
 )
-key_text="qt6-base ${qt_version} $(x86_64-w64-mingw32-g++-posix -dumpfullversion 2>/dev/null) ${configure_options[*]}"
+# What keeps Qt's libraries, and so every program linked with them, the same
+# byte for byte on any machine and under any user: the prefix compiled in
+# (qt_prfxpath) is this fixed name, not the cache it is installed to; source
+# and build paths are mapped to fixed names in __FILE__ and debug data; and
+# times (rcc's file times, __DATE__) come from the source package's changelog.
+fixed_prefix=/opt/mostaric-qt-windows
+key_text="qt6-base ${qt_version} $(x86_64-w64-mingw32-g++-posix -dumpfullversion 2>/dev/null) ${configure_options[*]} prefix=$fixed_prefix mapped"
 key=$(sha256sum <<< "$key_text" | cut -c1-12)
 cache_root="${XDG_CACHE_HOME:-$HOME/.cache}/mostaric/qt-windows"
 prefix="$cache_root/${qt_version//[^A-Za-z0-9.+-]/_}-$key"
@@ -108,9 +114,12 @@ cp "$src/debian/patches/series" "$work/applied-patches.txt" 2>/dev/null || true
 
 step "3/5 configuring (CMake, Ninja)"
 toolchain="$(cd "$(dirname "$0")/.." && pwd)/cmake/toolchain-mingw64.cmake"
+# GCC tries the last map first: the build tree inside the work folder wins.
+maps="-ffile-prefix-map=$work=/usr/src -ffile-prefix-map=$work/build=/usr/src/qt6-base-build"
 cmake -S "$src" -B "$work/build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DCMAKE_INSTALL_PREFIX="$prefix" \
+  -DCMAKE_INSTALL_PREFIX="$fixed_prefix" \
+  -DCMAKE_C_FLAGS="$maps" -DCMAKE_CXX_FLAGS="$maps" \
   -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
   "${configure_options[@]}" > "$work/configure.log" 2>&1 ||
@@ -118,12 +127,23 @@ cmake -S "$src" -B "$work/build" -G Ninja \
 touch "$work/configured"
 fi
 
+# Found again on a resumed run, which skips the steps above.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -STimestamp) ||
+  fail "read the time of the source package's changelog"
+export SOURCE_DATE_EPOCH QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
+
 step "4/5 compiling ($(nproc) jobs)"
 ninja -C "$work/build" -j "$(nproc)" | awk '/^\[[0-9]+\/[0-9]+\]/ { n++; if (n % 50 == 0) { print $1 > "/dev/stderr" } next } { print > "/dev/stderr" }'
 [ "${PIPESTATUS[0]}" -eq 0 ] || fail "compile (ninja -C $work/build)"
 
 step "5/5 installing"
-cmake --install "$work/build" > "$work/install.log" 2>&1 || fail "install (log: $work/install.log)"
+rm -rf "$work/stage"
+DESTDIR="$work/stage" cmake --install "$work/build" > "$work/install.log" 2>&1 ||
+  fail "install (log: $work/install.log)"
+# Qt's CMake packages find their files from where they lie, so the staged
+# prefix works from the cache.
+mkdir -p "$(dirname "$prefix")"
+mv "$work/stage$fixed_prefix" "$prefix" || fail "move the staged install to $prefix"
 # Where the Windows program's Qt came from, for its licence notice.
 {
   echo "Source: Debian source package qt6-base, version ${qt_version}"

@@ -66,17 +66,34 @@ mostaric_make_root_now() {
     echo "Could not make the Debian $MOSTARIC_NEWEST_DEBIAN root" >&2
     return 1
   }
+  # The comma-decimal tests' locale, and the release check's.
   mostaric_as_root chroot "$tmp" localedef -i de_DE -f UTF-8 de_DE.UTF-8 &&
+    mostaric_as_root chroot "$tmp" localedef -i zh_CN -f UTF-8 zh_CN.UTF-8 &&
     mv "$tmp" "$MOSTARIC_NEWEST_ROOT" && touch "$MOSTARIC_NEWEST_ROOT/.complete"
 }
 
-# Runs a shell command in the root, in the current directory, as root.
+# Runs a shell command in the root, in the current directory, as root. Of
+# the caller's environment only what a build may rightly depend on goes in:
+# the time zone and locale (which a release must not depend on, and the
+# release check varies) and the signing settings, with the files they name
+# at the same paths.
 mostaric_in_newest_root() {
-  local qt_cache="${XDG_CACHE_HOME:-$HOME/.cache}/mostaric/qt-windows"
+  local qt_cache="${XDG_CACHE_HOME:-$HOME/.cache}/mostaric/qt-windows" name files=() settings=()
   mkdir -p "$qt_cache"
+  for name in TZ LC_ALL MOSTARIC_SIGN_CERT MOSTARIC_SIGN_KEY MOSTARIC_SIGN_PASSWORD_FILE \
+    MOSTARIC_SIGN_TIMESTAMP_URL; do
+    [ -n "${!name:-}" ] || continue
+    case $name in
+      MOSTARIC_SIGN_CERT | MOSTARIC_SIGN_KEY | MOSTARIC_SIGN_PASSWORD_FILE)
+        files+=("$(realpath "${!name}")") || return 1
+        settings+=("$name=${files[-1]}") ;;
+      *) settings+=("$name=${!name}") ;;
+    esac
+  done
   mostaric_as_root unshare --mount --propagation private bash -c '
     set -e
-    root=$1 here=$2 cache=$3 command=$4
+    root=$1 here=$2 cache=$3 command=$4 count=$5
+    shift 5
     mount -t proc proc "$root/proc"
     mount --rbind /sys "$root/sys"
     mount --rbind /dev "$root/dev"
@@ -85,11 +102,16 @@ mostaric_in_newest_root() {
       mkdir -p "$root$dir"
       mount --bind "$dir" "$root$dir"
     done
+    for file in "${@:1:count}"; do
+      mkdir -p "$root$(dirname "$file")"
+      touch "$root$file"
+      mount --bind -o ro "$file" "$root$file"
+    done
     exec chroot "$root" env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
       XDG_CACHE_HOME="${cache%/mostaric/qt-windows}" \
-      PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+      PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "${@:count+1}" \
       bash -c "cd \"\$0\" && $command" "$here"
-  ' _ "$MOSTARIC_NEWEST_ROOT" "$PWD" "$qt_cache" "$1"
+  ' _ "$MOSTARIC_NEWEST_ROOT" "$PWD" "$qt_cache" "$1" "${#files[@]}" "${files[@]}" "${settings[@]}"
 }
 
 # The ci preset's suite in the root, in a tree of its own.

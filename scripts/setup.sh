@@ -18,9 +18,9 @@ MOSTARIC_RUN_PACKAGES=(
 # The test command's on top of those: test and benchmark libraries, the
 # comma-decimal locale, Xvfb for the screenshots, the checkers of the desktop
 # files, the package and the licences, valgrind, Clang for the fuzzer, the
-# formatter and the analysers clang-tidy and clazy, and the CJK faces of the
-# font tests. The formatter and the analysers are LLVM 19's on both releases,
-# so that both format and find alike.
+# formatter and the analysers clang-tidy and clazy, the CJK faces of the font
+# tests, and git and diffoscope for the release check. The formatter and the
+# analysers are LLVM 19's on both releases, so that both format and find alike.
 MOSTARIC_TEST_PACKAGES=(
   "${MOSTARIC_RUN_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -30,6 +30,7 @@ MOSTARIC_TEST_PACKAGES=(
   valgrind
   clang libclang-rt-dev clang-format-19 clang-tidy-19 clazy
   fonts-noto-cjk fonts-wqy-zenhei
+  git diffoscope-minimal
 )
 
 # Qt Designer, to open and edit the windows' forms (ui/*.ui); not needed to
@@ -64,16 +65,18 @@ mostaric_install_packages() {
       apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# The number tests run under a comma-decimal locale to prove it changes nothing.
+# A UTF-8 locale the tests run under: by default de_DE, whose comma decimal
+# the number tests prove changes nothing; the release check uses zh_CN.
 mostaric_generate_locale() {
-  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  local name=${1:-de_DE}
+  locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8\$" && return 0
   if ! mostaric_can_be_root; then
-    echo "The de_DE.UTF-8 locale is missing. You are not root and sudo is not" >&2
-    echo "installed; as root, run:  localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2
+    echo "The $name.UTF-8 locale is missing. You are not root and sudo is not" >&2
+    echo "installed; as root, run:  localedef -i $name -f UTF-8 $name.UTF-8" >&2
     return 1
   fi
-  echo "Generating the de_DE.UTF-8 locale"
-  mostaric_as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
+  echo "Generating the $name.UTF-8 locale"
+  mostaric_as_root localedef -i "$name" -f UTF-8 "$name.UTF-8"
 }
 
 # Configures a preset's tree (a fraction of a second once it exists) and sets
@@ -93,9 +96,10 @@ mostaric_build() {
 
 # What the Windows installer, zip and their tests need beyond the Windows
 # build: NSIS, the signing tool, OpenSSL for the test's throwaway
-# certificate, unzip, and the X tools that find, close and picture windows.
-# Installed by scripts/test-windows.sh with the rest of the Windows tools.
+# certificate, zip and unzip, and the X tools that find, close and picture
+# windows. Installed by scripts/test-windows.sh with the rest of the Windows
+# tools.
 MOSTARIC_WINDOWS_PACKAGE_TOOLS=(
-  nsis osslsigncode openssl unzip
+  nsis osslsigncode openssl zip unzip
   x11-utils xdotool imagemagick
 )

@@ -8,15 +8,15 @@
 # a comma as the decimal symbol, and the windows-platform tests once at 144 dpi.
 # Qt for Windows is the newest Debian release's: on an older machine it and
 # the tree are built in that release's root (scripts/newest-debian.sh) and
-# Wine runs the suites outside. Sourced by test.sh and scripts/build-windows.sh
-# after scripts/setup.sh.
+# Wine runs the suites outside. Sourced by test.sh, scripts/build-windows.sh
+# and scripts/release.sh after scripts/setup.sh.
 
 source "$(dirname "${BASH_SOURCE[0]}")/newest-debian.sh"
 
 # What builds the program, its Qt, the installer and the zip.
 MOSTARIC_WINDOWS_BUILD_PACKAGES=(
   cmake g++-mingw-w64-x86-64-posix ninja-build dpkg-dev qt6-base-dev
-  nsis osslsigncode
+  nsis osslsigncode zip
 )
 # What runs and pictures them.
 MOSTARIC_WINDOWS_TEST_PACKAGES=(
@@ -34,8 +34,12 @@ mostaric_build_windows() {
   for tool in MOSTARIC_WINE=wine Python3_EXECUTABLE=python3; do
     command -v "${tool#*=}" > /dev/null && tools+=("-D${tool%%=*}=$(command -v "${tool#*=}")")
   done
-  steps="bash scripts/build-qt-windows.sh > /dev/null && source scripts/setup.sh &&
-    mostaric_configure windows ${tools[*]} && mostaric_build windows &&
+  # A tree configured with another Qt (its key changed) is configured afresh,
+  # since its cache holds that Qt's paths.
+  steps="qt=\$(bash scripts/build-qt-windows.sh) && source scripts/setup.sh && fresh= &&
+    { grep -qxF \"MOSTARIC_QT_WINDOWS_PREFIX:PATH=\$qt\" build-windows/CMakeCache.txt 2> /dev/null ||
+      fresh=--fresh; } &&
+    mostaric_configure windows \$fresh ${tools[*]} && mostaric_build windows &&
     echo \"\$MOSTARIC_BUILD_DIR\" >&3"
   { MOSTARIC_BUILD_DIR=$(
       if mostaric_is_newest_debian; then

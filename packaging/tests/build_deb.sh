@@ -6,5 +6,7 @@
 set -euo pipefail
 cpack=$1 config=$2 out=$3
 rm -rf "$out"
+# CPack gives the package's ar members the modes the umask leaves.
+umask 022
 "$cpack" -G DEB --config "$config" -B "$out"
 ls "$out"/*.deb

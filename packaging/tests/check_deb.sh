@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package's control fields and file list.
 # Usage: check_deb.sh <directory holding the .deb> <application id> <version> <homepage>
+#                     <release moment, seconds since 1970>
 set -euo pipefail
-dir=$1 id=$2 version=$3 homepage=$4
+dir=$1 id=$2 version=$3 homepage=$4 moment=$5
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -54,6 +55,15 @@ done
 grep -q '^-rwxr-xr-x .* \./usr/bin/mostaric$' <<< "$listing" || fail "usr/bin/mostaric is not 0755"
 outside=$(grep -v '/$' <<< "$contents" | grep -v '^\./usr/' || true)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
+
+# The same bytes whoever packs it and when: every file root's and of the
+# release moment, and the ar members of that moment with the usual modes.
+when=$(date -u -d "@$moment" '+%Y-%m-%d %H:%M')
+others=$(TZ=UTC dpkg-deb -c "$deb" | awk -v when="$when" '$2 != "root/root" || $4 " " $5 != when')
+[ -z "$others" ] || fail "files not root's or not of $when: $others"
+when=$(date -u -d "@$moment" '+%b %-d %H:%M %Y')
+others=$(TZ=UTC ar tv "$deb" | awk -v when="$when" '$1 != "rw-r--r--" || $2 != "0/0" || $4 " " $5 " " $6 " " $7 != when')
+[ -z "$others" ] || fail "ar members not 0644, root's and of $when: $others"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"

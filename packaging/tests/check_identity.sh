@@ -34,6 +34,11 @@ grep -Eq "^\.TH MOSTARIC 1 \"$date\" \"Mostaric $(re "$version")\"" <<< "$man" |
   fail "manual page: heading does not name $version of $date"
 changelog=$(gzip -dc "$stage/usr/share/doc/mostaric/changelog.gz" | head -1)
 [[ $changelog == "mostaric ($version) "* ]] || fail "changelog: first entry is '$changelog'"
+# The entry's time, worked out by the build from the date alone, is the
+# release day at noon UTC as coreutils reckons it.
+signed=$(gzip -dc "$stage/usr/share/doc/mostaric/changelog.gz" | sed -n 's/^ -- .*>  //p' | head -1)
+noon=$(LC_ALL=C date -u -d "$date 12:00" '+%a, %d %b %Y %H:%M:%S +0000')
+[ "$signed" = "$noon" ] || fail "changelog: first entry is of '$signed', not $noon"
 
 for value in FILEVERSION PRODUCTVERSION; do
   expect "$rc" "^$value $record\s*$" "$value"

@@ -78,16 +78,17 @@ list(JOIN _payload "\n" MOSTARIC_WINDOWS_PAYLOAD)
 
 find_program(MOSTARIC_MAKENSIS makensis)
 find_program(MOSTARIC_OSSLSIGNCODE osslsigncode)
+find_program(MOSTARIC_ZIP zip)
 set(MOSTARIC_LICENCE_PAGE_FILE ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
 set(MOSTARIC_SIGN_SCRIPT ${MOSTARIC_WINDOWS_DIR}/sign.sh)
 set(MOSTARIC_PACKAGE_SETTINGS ${MOSTARIC_WINDOWS_OUT}/package-settings.sh)
+set(MOSTARIC_WINDOWS_PACKAGE_DIR ${MOSTARIC_WINDOWS_OUT}/out)
 configure_file(${MOSTARIC_WINDOWS_DIR}/installer.nsi.in ${MOSTARIC_WINDOWS_OUT}/installer.nsi @ONLY)
 configure_file(${MOSTARIC_WINDOWS_DIR}/package-settings.sh.in ${MOSTARIC_PACKAGE_SETTINGS} @ONLY)
 
-set(MOSTARIC_WINDOWS_PACKAGE_DIR ${MOSTARIC_WINDOWS_OUT}/out)
 set(MOSTARIC_SETUP_FILE ${MOSTARIC_WINDOWS_PACKAGE_DIR}/${MOSTARIC_SETUP_NAME})
 set(MOSTARIC_ZIP_FILE ${MOSTARIC_WINDOWS_PACKAGE_DIR}/${MOSTARIC_ZIP_NAME})
-if(MOSTARIC_MAKENSIS AND MOSTARIC_OSSLSIGNCODE)
+if(MOSTARIC_MAKENSIS AND MOSTARIC_OSSLSIGNCODE AND MOSTARIC_ZIP)
   # Always run: make_package.sh rebuilds only when the program, a payload
   # file, the script or the signing settings of the environment changed.
   add_custom_target(windows_package ALL
@@ -98,8 +99,8 @@ if(MOSTARIC_MAKENSIS AND MOSTARIC_OSSLSIGNCODE)
     COMMENT "Windows installer and zip"
     VERBATIM)
 endif()
-add_feature_info(windows_package "MOSTARIC_MAKENSIS;MOSTARIC_OSSLSIGNCODE"
-                 "the Windows installer and zip (packages nsis, osslsigncode); their tests fail without")
+add_feature_info(windows_package "MOSTARIC_MAKENSIS;MOSTARIC_OSSLSIGNCODE;MOSTARIC_ZIP"
+                 "the Windows installer and zip (packages nsis, osslsigncode, zip); their tests fail without")
 
 if(BUILD_TESTING)
   add_subdirectory(${MOSTARIC_WINDOWS_DIR}/tests ${MOSTARIC_WINDOWS_OUT}/tests)

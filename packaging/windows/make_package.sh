@@ -12,7 +12,7 @@ settings=$1 program=$2 out=$3
 # shellcheck source=/dev/null
 source "$settings"
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in "$MOSTARIC_MAKENSIS" "$MOSTARIC_OSSLSIGNCODE"; do
+for tool in "$MOSTARIC_MAKENSIS" "$MOSTARIC_OSSLSIGNCODE" "$MOSTARIC_ZIP"; do
   [ -x "$tool" ] || { echo "make_package.sh: '$tool' is not a program" >&2; exit 1; }
 done
 
@@ -43,6 +43,10 @@ while IFS='|' read -r src dest; do
   mkdir -p "$payload/$(dirname "$dest")"
   cp "$src" "$payload/$dest"
 done <<< "$MOSTARIC_PAYLOAD"
+# The same bytes from every build: the modes the usual umask leaves (the zip
+# keeps them) and the release moment as every file's time (both keep it).
+chmod -R u=rwX,go=rX "$payload"
+find "$payload" -exec touch -h -d "@$MOSTARIC_SOURCE_DATE_EPOCH" {} +
 
 # The installer's file lists: each folder's files from the staged tree, and
 # for the uninstaller the same files and then the folders, deepest first.
@@ -71,9 +75,8 @@ echo 'SetOutPath "$INSTDIR"' >> "$files.install.nsh"
   -DOUTFILE="$setup" "$MOSTARIC_NSIS_SCRIPT"
 
 # The zip holds the files without a top folder: Windows' "Extract all" makes
-# one named after the zip. The release day as every file's time keeps it the
-# same from build to build.
-(cd "$payload" && "$MOSTARIC_CMAKE" -E tar cf "$zip" --format=zip --mtime="$MOSTARIC_RELEASE_DATE 12:00:00" \
-  --files-from="$files.txt")
+# one named after the zip. -X leaves out the Unix extra fields, which would
+# add the access and change times; the DOS times left are local, so UTC.
+(cd "$payload" && TZ=UTC "$MOSTARIC_ZIP" -X -D -q "$zip" -@ < "$files.txt")
 echo "$recipe" > "$out/.recipe"
 echo "Built $setup ($(stat -c %s "$setup") bytes) and $zip ($(stat -c %s "$zip") bytes)"

@@ -65,4 +65,10 @@ env -u MOSTARIC_SIGN_CERT -u MOSTARIC_SIGN_KEY \
 [ "$(grep -c '^Not signed: ' "$work/unsigned.log")" -eq 3 ] || fail "the unsigned build does not say so"
 ! "$MOSTARIC_OSSLSIGNCODE" verify -in "$work/unsigned/$MOSTARIC_SETUP_NAME" > /dev/null 2>&1 ||
   fail "the unsigned installer has a signature"
+# Signing adds the signature and nothing else: without it the program file is
+# the unsigned build's, byte for byte, as a rebuild of a release compares it.
+"$MOSTARIC_OSSLSIGNCODE" remove-signature -in "$work/signed/payload/$MOSTARIC_WINDOWS_EXE" \
+  -out "$work/signature-removed.exe" > /dev/null
+cmp "$work/signature-removed.exe" "$work/unsigned/payload/$MOSTARIC_WINDOWS_EXE" ||
+  fail "the signed program file without its signature is not the unsigned one"
 echo "ok: signed, time-stamped and verified; unsigned without a certificate"

@@ -27,7 +27,8 @@ done
 readme=$folder/README.txt
 [ "$(head -c 3 "$readme" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "README.txt has no UTF-8 byte order mark"
 [ "$(grep -c $'\r$' "$readme")" -eq "$(wc -l < "$readme")" ] || fail "README.txt does not end every line with CRLF"
-for text in "$MOSTARIC_DISPLAY_NAME $MOSTARIC_VERSION_TEXT" 无需安装 "$MOSTARIC_WINDOWS_EXE" GPL-3.0-or-later LGPL-3.0-only; do
+for text in "$MOSTARIC_DISPLAY_NAME $MOSTARIC_VERSION_TEXT" 无需安装 "$MOSTARIC_WINDOWS_EXE" GPL-3.0-or-later LGPL-3.0-only \
+  SHA256SUMS "Get-FileHash $MOSTARIC_ZIP_NAME" "certutil -hashfile $MOSTARIC_ZIP_NAME SHA256" scripts/release.sh; do
   grep -qF "$text" "$readme" || fail "README.txt does not say '$text'"
 done
 echo "ok: contents and readme"
