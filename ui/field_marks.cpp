@@ -169,12 +169,8 @@ void FieldMarks::mark(Field field, MarkKind kind, Calculation owner, const QStri
 {
     clear(field);
     QWidget* widget = m_widgetOf(field);
-    Mark mark;
-    mark.kind = kind;
-    mark.owner = owner;
-    mark.message = message;
-    mark.savedToolTip = widget->toolTip();
-    mark.savedDescription = widget->accessibleDescription();
+    Mark mark{kind,  owner, message, {}, widget->toolTip(), widget->accessibleDescription(),
+              false, {}};
     if (kind == MarkKind::Stale) {
         mark.hadOwnPalette = widget->testAttribute(Qt::WA_SetPalette);
         mark.savedPalette = widget->palette();

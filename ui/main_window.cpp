@@ -151,11 +151,9 @@ QString MainWindow::captionWithUnit(Field field) const
 // the hidden juice yield by the list that sets it.
 QString MainWindow::noteCaption(Field field) const
 {
-    if (field == Field::sd)
-        return m_fields[indexOf(Field::pinzhong)].caption->text();
     if (fieldKind(field) == FieldKind::Result)
         return captionWithUnit(field);
-    return m_fields[indexOf(field)].caption->text();
+    return m_fields[indexOf(field == Field::sd ? Field::pinzhong : field)].caption->text();
 }
 
 CalculatorFields MainWindow::fields() const

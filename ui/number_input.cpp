@@ -127,20 +127,16 @@ NumberInput::NumberInput(QWidget* parent) : QLineEdit(parent)
 void NumberInput::keyPressEvent(QKeyEvent* event)
 {
     const std::optional<std::int16_t> code = typedCharacterCode(*event);
-    if (!code) {
-        if (event->matches(QKeySequence::Paste)) {  // Shift+Insert and the like
-            pasteWhole(false);
-            event->accept();
-            return;
-        }
-        QLineEdit::keyPressEvent(event);  // arrows, Home, End, Delete...
+    if (!code && event->matches(QKeySequence::Paste)) {  // Shift+Insert and the like
+        pasteWhole(false);
+        event->accept();
         return;
     }
     // A key that types: the typed code, and every further unit a key may
-    // type at once, must pass the key filter.
+    // type at once, must pass the key filter. Arrows, Home, End, Delete...
+    // type nothing and go through.
     const QString text = event->text();
-    const bool accepted = passes(*code) && (text.size() <= 1 || passesNumericKeyFilter(text));
-    if (!accepted) {
+    if (code && !(passes(*code) && (text.size() <= 1 || passesNumericKeyFilter(text)))) {
         event->accept();  // cancelled: text, caret and selection stay
         return;
     }
