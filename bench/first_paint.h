@@ -8,12 +8,17 @@
 // moment, 0 where /proc does not exist) to the file
 // descriptor named by the environment variable MOSTARIC_BENCH_FD (standard
 // output without it), and end their event loop once their window has been
-// painted for the first time.
+// painted for the first time. The floors share showUntilFirstPaint.
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
+#ifdef QT_WIDGETS_LIB
+#include <QApplication>
+#include <QScreen>
+#include <QWidget>
+#endif
 
 #include <chrono>
 #include <cstdio>
@@ -89,5 +94,20 @@ public:
 private:
     bool m_seen = false;
 };
+
+#ifdef QT_WIDGETS_LIB
+// Centres the window on its screen, shows it and runs the event loop up to
+// the end of its first paint: how every floor ends its start-up.
+inline int showUntilFirstPaint(QWidget& window)
+{
+    FirstPaintWatch watch;
+    window.installEventFilter(&watch);
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(screen.center() - window.rect().center());
+    window.show();
+    mark("started");
+    return QApplication::exec();
+}
+#endif
 
 }  // namespace mostaric::bench

@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
-#include <QScreen>
 #include <QWidget>
 
 #include <cstring>
@@ -47,11 +46,5 @@ int main(int argc, char** argv)
         }
     }
     bench::mark("constructed");
-    bench::FirstPaintWatch watch;
-    window.installEventFilter(&watch);
-    const QRect screen = window.screen()->availableGeometry();
-    window.move(screen.center() - window.rect().center());
-    window.show();
-    bench::mark("started");
-    return QApplication::exec();
+    return bench::showUntilFirstPaint(window);
 }

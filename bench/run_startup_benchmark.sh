@@ -5,16 +5,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Runs the start-up benchmark under a private Xvfb server, then, where
-# valgrind is installed, counts the instructions each of the three programs
-# runs from its start to the end of its first paint (and its exit right
-# after), a figure that other load on the machine does not disturb.
+# valgrind is installed, counts the instructions the program and each of its
+# three floors run from their start to the end of their first paint (and
+# their exit right after), a figure that other load on the machine does not
+# disturb.
 # Usage: bench/run_startup_benchmark.sh [build dir] [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-15}
-cmake --build "$build" --target mostaric_startup_benchmark mostaric_startup_probe \
-  mostaric_floor_window > /dev/null
+cmake --build "$build" --target mostaric_startup_benchmark > /dev/null
 xvfb() { env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" "$@"; }
 
 xvfb "$build/bench/mostaric_startup_benchmark" "$runs"
@@ -31,7 +31,8 @@ count() {
 }
 floor=$(count "$build/bench/mostaric_floor_window")
 text=$(count "$build/bench/mostaric_floor_window" --text)
+form=$(count "$build/bench/mostaric_form_floor")
 probe=$(count "$build/bench/mostaric_startup_probe")
-printf '  %-9s %14s\n' floor "$floor" text "$text" mostaric "$probe"
-awk -v f="$floor" -v t="$text" -v p="$probe" \
-  'BEGIN { printf "  ratio to floor %.2f, ratio to text %.2f\n", p / f, p / t }'
+printf '  %-9s %14s\n' floor "$floor" text "$text" form "$form" mostaric "$probe"
+awk -v f="$floor" -v t="$text" -v m="$form" -v p="$probe" \
+  'BEGIN { printf "  mostaric to floor %.2f, to text %.2f, to form %.2f\n", p / f, p / t, p / m }'

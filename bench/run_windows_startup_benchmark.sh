@@ -4,13 +4,14 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The Windows start-up benchmark: the size of mostaric.exe and of a bare
-# static Qt window built the same way, and the time each takes under Wine
-# from its start to its exit right after its first paint, runs alternating
-# so that all see the same load; the same for the bare window showing one
-# label in each of the program's three faces, the floor of any window that
-# draws this text. Wine's own start is in both figures, so the
-# ratio, not the milliseconds, is what a real Windows machine would repeat.
+# The Windows start-up benchmark: the sizes of mostaric.exe and of its three
+# floors built the same way against the same static Qt (a bare window, that
+# window showing one label in each of the program's three faces, and the
+# main window's form alone in the program's faces), and the time each takes
+# under Wine from its start to its exit right after its first paint, runs
+# alternating so that all see the same load. Wine's own start is in every
+# figure, so the ratios, not the milliseconds, are what a real Windows
+# machine would repeat.
 # Needs WINEPREFIX and DISPLAY (the test command's own prefix and Xvfb).
 # Usage: bench/run_windows_startup_benchmark.sh [build dir] [runs]
 set -euo pipefail
@@ -19,36 +20,36 @@ build=${1:-build-windows}
 runs=${2:-9}
 : "${WINEPREFIX:?needs a Wine prefix}" "${DISPLAY:?needs a display}"
 program=$build/ui/mostaric.exe
-probe=$build/bench/mostaric_startup_probe.exe
-floor=$build/bench/mostaric_floor_window.exe
+# Each figure's name, program and argument; the program's probe last, as the
+# ratios are its.
+names=(floor text form mostaric)
+programs=("$build/bench/mostaric_floor_window.exe" "$build/bench/mostaric_floor_window.exe"
+  "$build/bench/mostaric_form_floor.exe" "$build/bench/mostaric_startup_probe.exe")
+arguments=("" --text "" "")
 
 # Milliseconds of one start to exit; fails if the probe did not end by itself.
 run_ms() {
   local start end
   start=$(date +%s%N)
-  timeout 60 wine "$@" > /dev/null 2>&1 || return 1
+  timeout 60 wine "$1" ${2:+"$2"} > /dev/null 2>&1 || return 1
   end=$(date +%s%N)
   echo $(((end - start) / 1000000))
 }
-median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+median() { tr ' ' '\n' | sort -n | awk 'NF { a[++n] = $1 } END { print a[int((n + 1) / 2)] }'; }
 
-wine "$floor" > /dev/null 2>&1 || true  # warms the prefix and the page cache
-probe_times=() floor_times=() text_times=()
+wine "${programs[0]}" > /dev/null 2>&1 || true  # warms the prefix and the page cache
+times=()
 for _ in $(seq "$runs"); do
-  probe_times+=("$(run_ms "$probe")")
-  floor_times+=("$(run_ms "$floor")")
-  text_times+=("$(run_ms "$floor" --text)")
+  for i in "${!names[@]}"; do times[$i]+="$(run_ms "${programs[i]}" "${arguments[i]}") "; done
 done
-probe_ms=$(printf '%s\n' "${probe_times[@]}" | median)
-floor_ms=$(printf '%s\n' "${floor_times[@]}" | median)
-text_ms=$(printf '%s\n' "${text_times[@]}" | median)
 
 echo "Windows start-up under Wine ($(wine --version), median of $runs runs each):"
 qt_prefix=$(sed -n 's/^MOSTARIC_QT_WINDOWS_PREFIX:PATH=//p' "$build/CMakeCache.txt")
 printf '  %-28s %s\n' "Qt" "$(sed -n 's/^Source: Debian source package //p' "$qt_prefix/MOSTARIC-QT-SOURCE.txt")"
-printf '  %-28s %10s bytes\n' "mostaric.exe" "$(stat -c %s "$program")" \
-  "bare Qt window" "$(stat -c %s "$floor")"
-printf '  %-28s %10s ms\n' "mostaric start-up" "$probe_ms" "bare window start-up" "$floor_ms" \
-  "bare window with three faces" "$text_ms"
-awk -v p="$probe_ms" -v f="$floor_ms" -v t="$text_ms" \
-  'BEGIN { printf "  ratio %.2f to the bare window, %.2f to the one with three faces\n", p / f, p / t }'
+printf '  %-28s %10s bytes\n' "mostaric.exe" "$(stat -c %s "$program")"
+mostaric_ms=$(median <<< "${times[-1]}")
+for i in "${!names[@]}"; do
+  ms=$(median <<< "${times[i]}")
+  printf '  %-9s %18s bytes %6s ms, mostaric %s times this\n' "${names[i]}" \
+    "$(stat -c %s "${programs[i]}")" "$ms" "$(awk -v p="$mostaric_ms" -v m="$ms" 'BEGIN { printf "%.2f", p / m }')"
+done

@@ -1,15 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Mostaric developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Start-up benchmark: starts the program's start-up probe, the toolkit's
-// floor window (a bare Qt window of the same size and caption) and the same
-// window with a label in each of the program's three faces, in turn, several
-// times each, and prints for each the time from process start to the end of
-// the window's first paint and the peak resident memory of the process, their
-// medians and the program's ratios to both floors. It prints figures only.
+// Start-up benchmark: starts the program's start-up probe and its three
+// floors (the toolkit's bare window of the same size and caption, that
+// window with a label in each of the program's three faces, and the main
+// window's form alone), in turn, several times each, and prints for each the
+// time from process start to the end of the window's first paint and the
+// peak resident memory of the process, their medians and the program's
+// ratios to each floor. It prints figures only.
 //
 // Needs a display: run it under Xvfb, e.g. bench/run_startup_benchmark.sh.
-//   mostaric_startup_benchmark [runs] [probe] [floor]
+//   mostaric_startup_benchmark [runs]
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -135,6 +136,9 @@ double median(std::vector<double> values)
 }
 
 struct Series {
+    const char* name;
+    std::string program;
+    const char* argument;
     std::vector<Run> runs;
 
     double medianOf(const char* step,
@@ -167,8 +171,14 @@ int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     const std::string dir = directoryOfThisProgram();
-    const std::string probe = argc > 2 ? argv[2] : dir + "/mostaric_startup_probe";
-    const std::string floor = argc > 3 ? argv[3] : dir + "/mostaric_floor_window";
+    // The program last: the ratios are its figures over each floor's.
+    std::vector<Series> all = {
+        {"floor", dir + "/mostaric_floor_window", nullptr, {}},
+        {"text", dir + "/mostaric_floor_window", "--text", {}},
+        {"form", dir + "/mostaric_form_floor", nullptr, {}},
+        {"mostaric", dir + "/mostaric_startup_probe", nullptr, {}},
+    };
+    const Series& program = all.back();
 
     const char* display = std::getenv("DISPLAY");
     const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -177,76 +187,67 @@ int main(int argc, char** argv)
     std::printf("DISPLAY=%s QT_QPA_PLATFORM=%s\n", display != nullptr ? display : "(unset)",
                 platform != nullptr ? platform : "(default)");
 
-    // One unmeasured run of each, so that both find their libraries and fonts
+    // One unmeasured run of each, so that all find their libraries and fonts
     // in the page cache.
-    runOnce(floor);
-    runOnce(floor, "--text");
-    runOnce(probe);
+    for (const Series& series : all)
+        runOnce(series.program, series.argument);
 
-    Series floorSeries;
-    Series textSeries;
-    Series probeSeries;
-    std::printf("%4s %10s %10s %10s %10s %12s %12s\n", "run", "floor ms", "floor MiB", "text ms",
-                "text MiB", "mostaric ms", "mostaric MiB");
+    std::printf("%4s", "run");
+    for (const Series& series : all)
+        std::printf(" %9s ms %8s MiB", series.name, series.name);
+    std::printf("\n");
     for (int i = 0; i < runs; ++i) {
         // Rotate the order, so that none always follows the same other.
-        Run f;
-        Run t;
-        Run p;
-        switch (i % 3) {
-        case 0:
-            f = runOnce(floor);
-            t = runOnce(floor, "--text");
-            p = runOnce(probe);
-            break;
-        case 1:
-            p = runOnce(probe);
-            f = runOnce(floor);
-            t = runOnce(floor, "--text");
-            break;
-        default:
-            t = runOnce(floor, "--text");
-            p = runOnce(probe);
-            f = runOnce(floor);
-            break;
+        const size_t count = all.size();
+        for (size_t k = 0; k < count; ++k) {
+            Series& series = all[(k + static_cast<size_t>(i)) % count];
+            series.runs.push_back(runOnce(series.program, series.argument));
         }
-        floorSeries.runs.push_back(f);
-        textSeries.runs.push_back(t);
-        probeSeries.runs.push_back(p);
-        std::printf("%4d %10.1f %10.1f %10.1f %10.1f %12.1f %12.1f\n", i + 1,
-                    f.ok ? f.stepMs["painted"] : -1.0, f.maxRssKiB / 1024.0,
-                    t.ok ? t.stepMs["painted"] : -1.0, t.maxRssKiB / 1024.0,
-                    p.ok ? p.stepMs["painted"] : -1.0, p.maxRssKiB / 1024.0);
+        std::printf("%4d", i + 1);
+        for (Series& series : all) {
+            Run& run = series.runs.back();
+            std::printf(" %12.1f %12.1f", run.ok ? run.stepMs["painted"] : -1.0,
+                        run.maxRssKiB / 1024.0);
+        }
+        std::printf("\n");
     }
-    if (floorSeries.okRuns() == 0 || textSeries.okRuns() == 0 || probeSeries.okRuns() == 0) {
-        std::fprintf(stderr, "no successful run to report\n");
-        return 1;
+    for (const Series& series : all) {
+        if (series.okRuns() == 0) {
+            std::fprintf(stderr, "%s: no successful run to report\n", series.name);
+            return 1;
+        }
     }
 
-    std::printf("\nmedians at each step (ms since fork, resident MiB), %d/%d/%d good runs:\n",
-                floorSeries.okRuns(), textSeries.okRuns(), probeSeries.okRuns());
-    std::printf("  %-13s %9s %9s %11s %9s %9s %11s\n", "step", "floor ms", "text ms", "mostaric ms",
-                "floor MiB", "text MiB", "mostaric MiB");
-    for (const char* step : kSteps)
-        std::printf("  %-13s %9.1f %9.1f %11.1f %9.1f %9.1f %11.1f\n", step,
-                    floorSeries.medianOf(step), textSeries.medianOf(step),
-                    probeSeries.medianOf(step), floorSeries.medianOf(step, &Run::stepMiB),
-                    textSeries.medianOf(step, &Run::stepMiB),
-                    probeSeries.medianOf(step, &Run::stepMiB));
+    std::printf("\nmedians at each step, ms since fork (resident MiB):\n  %-13s", "step");
+    for (const Series& series : all)
+        std::printf(" %17s", series.name);
+    std::printf("\n");
+    for (const char* step : kSteps) {
+        std::printf("  %-13s", step);
+        for (const Series& series : all)
+            std::printf(" %8.1f (%6.1f)", series.medianOf(step),
+                        series.medianOf(step, &Run::stepMiB));
+        std::printf("\n");
+    }
 
-    const double floorMs = floorSeries.medianOf("painted");
-    const double textMs = textSeries.medianOf("painted");
-    const double probeMs = probeSeries.medianOf("painted");
-    const double floorMiB = floorSeries.medianRssMiB();
-    const double textMiB = textSeries.medianRssMiB();
-    const double probeMiB = probeSeries.medianRssMiB();
-    std::printf("\n%-20s %8s %8s %9s %14s %13s\n", "median", "floor", "text", "mostaric",
-                "ratio to floor", "ratio to text");
-    std::printf("%-20s %8.1f %8.1f %9.1f %14.2f %13.2f\n", "to first paint (ms)", floorMs, textMs,
-                probeMs, probeMs / floorMs, probeMs / textMs);
-    std::printf("%-20s %8.1f %8.1f %9.1f %14.2f %13.2f\n", "peak resident (MiB)", floorMiB, textMiB,
-                probeMiB, probeMiB / floorMiB, probeMiB / textMiB);
-    std::printf("goal: ratio to floor at most 1.25 (floor: bare window; text: bare window with\n"
-                "one label in each of the program's three faces)\n");
+    std::printf("\n%-20s", "median");
+    for (const Series& series : all)
+        std::printf(" %9s", series.name);
+    for (size_t k = 0; k + 1 < all.size(); ++k)
+        std::printf("  to %-5s", all[k].name);
+    std::printf("\n");
+    const auto row = [&](const char* label, const auto& figure) {
+        std::printf("%-20s", label);
+        for (const Series& series : all)
+            std::printf(" %9.1f", figure(series));
+        for (size_t k = 0; k + 1 < all.size(); ++k)
+            std::printf("  %8.2f", figure(program) / figure(all[k]));
+        std::printf("\n");
+    };
+    row("to first paint (ms)", [](const Series& s) { return s.medianOf("painted"); });
+    row("peak resident (MiB)", [](const Series& s) { return s.medianRssMiB(); });
+    std::printf("goal: at most 1.25 times the bare window and 1.05 times the form (floor: bare\n"
+                "window; text: bare window with one label in each of the program's three faces;\n"
+                "form: the main window's form alone, in the program's faces)\n");
     return 0;
 }
