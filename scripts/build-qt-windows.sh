@@ -22,44 +22,17 @@ qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) ||
   fail "find the installed qt6-base-dev (install it first)"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
 
-# Only what the program and its tests use: Core, Gui, Widgets, Test and the
-# windows and offscreen platform plugins. direct2d stays on, since Qt's
-# DirectWrite font database has been compiled only with it (6.4), and so does
-# OpenGL, which the windows platform plugin has needed to compile; the +dfsg
-# source lacks wintab, hence no tablet events.
-configure_options=(
-  -DBUILD_SHARED_LIBS=OFF
-  -DCMAKE_BUILD_TYPE=Release
-  -DQT_BUILD_EXAMPLES=OFF
-  -DQT_BUILD_TESTS=OFF
-  -DQT_BUILD_BENCHMARKS=OFF
-  -DFEATURE_sql=OFF
-  -DFEATURE_network=OFF
-  -DFEATURE_dbus=OFF
-  -DFEATURE_printsupport=OFF
-  -DFEATURE_concurrent=OFF
-  -DFEATURE_xml=OFF
-  -DFEATURE_vulkan=OFF
-  -DFEATURE_icu=OFF
-  -DFEATURE_glib=OFF
-  -DFEATURE_fontconfig=OFF
-  -DFEATURE_tabletevent=OFF
-  -DFEATURE_system_zlib=OFF
-  -DFEATURE_system_png=OFF
-  -DFEATURE_system_jpeg=OFF
-  -DFEATURE_system_pcre2=OFF
-  -DFEATURE_system_freetype=OFF
-  -DFEATURE_system_harfbuzz=OFF
-  -DFEATURE_system_doubleconversion=OFF
-  -DINPUT_openssl=no
-)
+# What Qt is built with: the feature switches of cmake/QtWindowsFeatures.cmake,
+# whose every line but the comments is part of the cache key.
+features="$(cd "$(dirname "$0")/.." && pwd)/cmake/QtWindowsFeatures.cmake"
+configure_options=(-C "$features")
 # What keeps Qt's libraries, and so every program linked with them, the same
 # byte for byte on any machine and under any user: the prefix compiled in
 # (qt_prfxpath) is this fixed name, not the cache it is installed to; source
 # and build paths are mapped to fixed names in __FILE__ and debug data; and
 # times (rcc's file times, __DATE__) come from the source package's changelog.
 fixed_prefix=/opt/mostaric-qt-windows
-key_text="qt6-base ${qt_version} $(x86_64-w64-mingw32-g++-posix -dumpfullversion 2>/dev/null) ${configure_options[*]} prefix=$fixed_prefix mapped"
+key_text="qt6-base ${qt_version} $(x86_64-w64-mingw32-g++-posix -dumpfullversion 2>/dev/null) $(grep -v '^ *#' "$features") prefix=$fixed_prefix mapped"
 key=$(sha256sum <<< "$key_text" | cut -c1-12)
 cache_root="${XDG_CACHE_HOME:-$HOME/.cache}/mostaric/qt-windows"
 prefix="$cache_root/${qt_version//[^A-Za-z0-9.+-]/_}-$key"
@@ -73,7 +46,7 @@ if [ -f "$prefix/.complete" ]; then
   exit 0
 fi
 
-step "building static Qt ${qt_version} for x86_64-w64-mingw32 into $prefix (about 20 minutes on two cores, once per machine)"
+step "building static Qt ${qt_version} for x86_64-w64-mingw32 into $prefix (about 14 minutes on two cores, once per machine)"
 work="$cache_root/work-$key"
 rm -rf "$prefix"
 # An interrupted run left a configured tree with the same key: go on compiling
@@ -149,7 +122,8 @@ mv "$work/stage$fixed_prefix" "$prefix" || fail "move the staged install to $pre
   echo "Source: Debian source package qt6-base, version ${qt_version}"
   echo "Release: Debian $(. /etc/os-release && echo "$VERSION_ID")"
   echo "Patches: Debian's series, as applied by dpkg-source"
-  echo "Configure: ${configure_options[*]}"
+  echo "Configure: cmake -C with this initial cache (cmake/QtWindowsFeatures.cmake):"
+  grep -v '^ *#' "$features"
 } > "$prefix/MOSTARIC-QT-SOURCE.txt"
 cp "$work/applied-patches.txt" "$prefix/debian-patches-series.txt" 2>/dev/null || true
 mkdir -p "$prefix/licenses"

@@ -136,7 +136,7 @@ void NumberInput::keyPressEvent(QKeyEvent* event)
     // type at once, must pass the key filter. Arrows, Home, End, Delete...
     // type nothing and go through.
     const QString text = event->text();
-    if (code && !(passes(*code) && (text.size() <= 1 || passesNumericKeyFilter(text)))) {
+    if (code && (!passes(*code) || (text.size() > 1 && !passesNumericKeyFilter(text)))) {
         event->accept();  // cancelled: text, caret and selection stay
         return;
     }

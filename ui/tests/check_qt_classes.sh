@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks which Qt plugins a statically linked Windows program carries, by the
-# class name each plugin leaves in the file (its metadata and meta-object).
-# Usage: check_qt_plugins.sh <program.exe> <PluginClass=present|absent>...
+# Checks which Qt plugins and widgets a statically linked Windows program
+# carries, by the class name each leaves in the file (its meta-object, and a
+# plugin's metadata).
+# Usage: check_qt_classes.sh <program.exe> <Class=present|absent>...
 set -euo pipefail
 program=$1
 shift
