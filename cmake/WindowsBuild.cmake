@@ -34,8 +34,8 @@ add_link_options(-static $<$<CONFIG:Release>:-s>)
 # Small, as Qt for Windows is built (cmake/QtWindowsFeatures.cmake): the
 # program's own code does nothing at start-up that -O3 would speed up.
 string(REPLACE "-O3" "-Os" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
-# MinGW's GCC 12 at -O3 reports std::string copies as overlapping memcpy
-# (GCC bug 105329), a false alarm the Linux compiler does not raise.
+# MinGW's GCC reports std::string copies as overlapping memcpy when it
+# optimises (GCC bug 105329), a false alarm the Linux compiler does not raise.
 add_compile_options(-Wno-restrict)
 
 if(BUILD_TESTING AND EXISTS /usr/src/googletest/CMakeLists.txt)

@@ -25,14 +25,14 @@ multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-mul
 # What Qt is built with: the feature switches of cmake/QtWindowsFeatures.cmake,
 # whose every line but the comments is part of the cache key.
 features="$(cd "$(dirname "$0")/.." && pwd)/cmake/QtWindowsFeatures.cmake"
-configure_options=(-C "$features")
+settings=$(grep -v '^ *#' "$features")
 # What keeps Qt's libraries, and so every program linked with them, the same
 # byte for byte on any machine and under any user: the prefix compiled in
 # (qt_prfxpath) is this fixed name, not the cache it is installed to; source
 # and build paths are mapped to fixed names in __FILE__ and debug data; and
 # times (rcc's file times, __DATE__) come from the source package's changelog.
 fixed_prefix=/opt/mostaric-qt-windows
-key_text="qt6-base ${qt_version} $(x86_64-w64-mingw32-g++-posix -dumpfullversion 2>/dev/null) $(grep -v '^ *#' "$features") prefix=$fixed_prefix mapped"
+key_text="qt6-base ${qt_version} $(x86_64-w64-mingw32-g++-posix -dumpfullversion 2>/dev/null || true) ${settings} prefix=$fixed_prefix mapped"
 key=$(sha256sum <<< "$key_text" | cut -c1-12)
 cache_root="${XDG_CACHE_HOME:-$HOME/.cache}/mostaric/qt-windows"
 prefix="$cache_root/${qt_version//[^A-Za-z0-9.+-]/_}-$key"
@@ -95,7 +95,7 @@ cmake -S "$src" -B "$work/build" -G Ninja \
   -DCMAKE_C_FLAGS="$maps" -DCMAKE_CXX_FLAGS="$maps" \
   -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" \
-  "${configure_options[@]}" > "$work/configure.log" 2>&1 ||
+  -C "$features" > "$work/configure.log" 2>&1 ||
   { tail -n 40 "$work/configure.log" >&2; fail "configure (log: $work/configure.log)"; }
 touch "$work/configured"
 fi
@@ -123,7 +123,7 @@ mv "$work/stage$fixed_prefix" "$prefix" || fail "move the staged install to $pre
   echo "Release: Debian $(. /etc/os-release && echo "$VERSION_ID")"
   echo "Patches: Debian's series, as applied by dpkg-source"
   echo "Configure: cmake -C with this initial cache (cmake/QtWindowsFeatures.cmake):"
-  grep -v '^ *#' "$features"
+  echo "$settings"
 } > "$prefix/MOSTARIC-QT-SOURCE.txt"
 cp "$work/applied-patches.txt" "$prefix/debian-patches-series.txt" 2>/dev/null || true
 mkdir -p "$prefix/licenses"
