@@ -14,8 +14,6 @@ set(MOSTARIC_APP_ID org.mostaric.Mostaric)
 set(MOSTARIC_FORUM_ADDRESS "forum.mostaric.example" CACHE STRING
     "Host name of the program's web forum, opened by the welcome button")
 set(MOSTARIC_HOMEPAGE "https://${MOSTARIC_FORUM_ADDRESS}/")
-# Day of the newest release, in the metainfo, the changelog and the man page.
-set(MOSTARIC_RELEASE_DATE 2026-12-07)
 set(MOSTARIC_MAINTAINER "Mostaric maintainers <maintainers@mostaric.example>")
 # Who publishes the program, as the metainfo, the Windows version record and
 # the Windows installer name them.
@@ -40,38 +38,16 @@ endif()
 set(MOSTARIC_VERSION_RECORD
     "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${_patch},0")
 
-# The release moment: the release day at 12:00 UTC, as the changelog gives
-# it ("Mon, 07 Dec 2026 12:00:00 +0000"), and as seconds since 1970 for
-# SOURCE_DATE_EPOCH, the time every file of a release is stamped with. Worked
-# out from the date alone (days from the civil calendar), never from a clock,
-# so that the same sources give the same bytes; a source tarball without .git
-# gives the same as a clone.
-string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" _ "${MOSTARIC_RELEASE_DATE}")
-math(EXPR _year "${CMAKE_MATCH_1}")
-math(EXPR _month "${CMAKE_MATCH_2}")
-set(_day ${CMAKE_MATCH_3})
-math(EXPR _day_number "${CMAKE_MATCH_3}")
-# Counted in years starting in March, so that the leap day ends a year.
-if(_month LESS 3)
-  math(EXPR _y "${_year} - 1")
-else()
-  set(_y ${_year})
-endif()
-math(EXPR _era "${_y} / 400")
-math(EXPR _year_of_era "${_y} - ${_era} * 400")
-math(EXPR _day_of_year "(153 * ((${_month} + 9) % 12) + 2) / 5 + ${_day_number} - 1")
-math(EXPR _days "${_era} * 146097 + ${_year_of_era} * 365 + ${_year_of_era} / 4 \
-                 - ${_year_of_era} / 100 + ${_day_of_year} - 719468")
-math(EXPR MOSTARIC_SOURCE_DATE_EPOCH "${_days} * 86400 + 12 * 3600")
-# 1 January 1970 was a Thursday.
-math(EXPR _weekday "(${_days} + 4) % 7")
-set(_weekdays Sun Mon Tue Wed Thu Fri Sat)
-list(GET _weekdays ${_weekday} _weekday_name)
-math(EXPR _month_index "${_month} - 1")
-set(_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-list(GET _months ${_month_index} _month_name)
-set(MOSTARIC_RELEASE_DATE_RFC2822
-    "${_weekday_name}, ${_day} ${_month_name} ${_year} 12:00:00 +0000")
+# The release moment, in seconds since 1970 (Mon, 07 Dec 2026 12:00:00 UTC):
+# the time every file of a release is stamped with (SOURCE_DATE_EPOCH), and
+# the day the metainfo, the changelog and the man page give. Written here,
+# never read from a clock, so that the same sources give the same bytes.
+set(MOSTARIC_SOURCE_DATE_EPOCH 1796644800)
+set(_clock "$ENV{SOURCE_DATE_EPOCH}")
+set(ENV{SOURCE_DATE_EPOCH} ${MOSTARIC_SOURCE_DATE_EPOCH})
+string(TIMESTAMP MOSTARIC_RELEASE_DATE "%Y-%m-%d" UTC)
+string(TIMESTAMP MOSTARIC_RELEASE_DATE_RFC2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
+set(ENV{SOURCE_DATE_EPOCH} "${_clock}")
 
 # The header the program reads these from: build/generated/mostaric_build_info.h.
 set(MOSTARIC_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
