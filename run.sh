@@ -2,12 +2,11 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program alone (the release preset: no tests, no benchmarks) and
-# starts it. Installs what building and running need on Debian 12 first.
+# starts it. Installs what building and running need on Debian 12 or 13 first.
 set -euo pipefail
 cd "$(dirname "$0")"
-source scripts/setup.sh
+source scripts/lib/setup.sh
 
 mostaric_install_packages "${MOSTARIC_RUN_PACKAGES[@]}"
-mostaric_configure release
-mostaric_build release
-exec "$MOSTARIC_BUILD_DIR/ui/mostaric"
+cmake --preset release > /dev/null
+cmake --build --preset run

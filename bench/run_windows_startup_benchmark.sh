@@ -12,19 +12,18 @@
 # alternating so that all see the same load. Wine's own start is in every
 # figure, so the ratios, not the milliseconds, are what a real Windows
 # machine would repeat.
-# Needs WINEPREFIX and DISPLAY (the test command's own prefix and Xvfb).
-# Usage: bench/run_windows_startup_benchmark.sh [build dir] [runs]
+# Needs WINEPREFIX and DISPLAY (the Windows suite's prefix and display; the
+# Windows tree runs it as the test startup_benchmark_wine).
+# Usage: run_windows_startup_benchmark.sh <Qt prefix> <mostaric.exe> <floor window.exe>
+#          <form floor.exe> <start-up probe.exe> [runs]
 set -euo pipefail
-cd "$(dirname "$0")/.."
-build=${1:-build-windows}
-runs=${2:-9}
+qt_prefix=$1 program=$2
+runs=${6:-9}
 : "${WINEPREFIX:?needs a Wine prefix}" "${DISPLAY:?needs a display}"
-program=$build/ui/mostaric.exe
 # Each figure's name, program and argument; the program's probe last, as the
 # ratios are its.
 names=(floor text form mostaric)
-programs=("$build/bench/mostaric_floor_window.exe" "$build/bench/mostaric_floor_window.exe"
-  "$build/bench/mostaric_form_floor.exe" "$build/bench/mostaric_startup_probe.exe")
+programs=("$3" "$3" "$4" "$5")
 arguments=("" --text "" "")
 
 # Milliseconds of one start to exit; fails if the probe did not end by itself.
@@ -44,7 +43,6 @@ for _ in $(seq "$runs"); do
 done
 
 echo "Windows start-up under Wine ($(wine --version), median of $runs runs each):"
-qt_prefix=$(sed -n 's/^MOSTARIC_QT_WINDOWS_PREFIX:PATH=//p' "$build/CMakeCache.txt")
 printf '  %-28s %s\n' "Qt" "$(sed -n 's/^Source: Debian source package //p' "$qt_prefix/MOSTARIC-QT-SOURCE.txt")"
 printf '  %-28s %10s bytes\n' "mostaric.exe" "$(stat -c %s "$program")"
 mostaric_ms=$(median <<< "${times[-1]}")

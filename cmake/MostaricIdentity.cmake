@@ -49,6 +49,15 @@ string(TIMESTAMP MOSTARIC_RELEASE_DATE "%Y-%m-%d" UTC)
 string(TIMESTAMP MOSTARIC_RELEASE_DATE_RFC2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
 set(ENV{SOURCE_DATE_EPOCH} "${_clock}")
 
+# The Debian releases (the .deb's build release, the newest and its suite),
+# as their one home, scripts/lib/debian_releases.sh, assigns them.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/debian_releases.sh _releases
+     REGEX "^MOSTARIC_[A-Z_]+=[a-z0-9]+$")
+foreach(_release IN LISTS _releases)
+  string(REGEX MATCH "^([A-Z_]+)=(.*)$" _ "${_release}")
+  set(${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
+endforeach()
+
 # The header the program reads these from: build/generated/mostaric_build_info.h.
 set(MOSTARIC_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/mostaric_build_info.h.in

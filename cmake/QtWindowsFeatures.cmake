@@ -7,7 +7,7 @@
 # that is on (the accessibility factory and the style sheet style name every
 # widget class they know) ends up in mostaric.exe, so each widget, dialog and
 # format left out here is code the program no longer carries.
-# scripts/build-qt-windows.sh keys its cache on this file: a change here
+# scripts/build_qt_windows.sh keys its cache on this file: a change here
 # builds Qt again, and nothing else needs to know.
 #
 # Kept on: Core, Gui and Widgets; the windows platform plugin with its

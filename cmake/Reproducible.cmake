@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # What keeps a release the same byte for byte whoever builds it, wherever and
-# whenever (scripts/release.sh, scripts/check-reproducible.sh). The times that
+# whenever (scripts/release.sh, scripts/check_reproducible.sh). The times that
 # files carry come from MOSTARIC_SOURCE_DATE_EPOCH (MostaricIdentity.cmake).
 
 # No path of the clone in the program, as __FILE__ of an assertion or a

@@ -4,7 +4,7 @@
 # clazy and clang-tidy over every C++ file of core/, ui/, bench/ and fuzz/,
 # through the compile commands this tree exports, as the tests
 # static_analysis_clazy and static_analysis_clang_tidy: any finding fails
-# (scripts/static_analysis.py; the checks are in it and in .clang-tidy). On in
+# (cmake/static_analysis.py; the checks are in it and in .clang-tidy). On in
 # the ci preset, where a missing analyser fails its test instead of leaving it
 # out: the test command installs both. `ctest --preset analyse` runs the two alone.
 option(MOSTARIC_STATIC_ANALYSIS "Run clazy and clang-tidy as tests" OFF)
@@ -32,7 +32,7 @@ foreach(analyser IN ITEMS clazy clang-tidy)
   string(TOUPPER "MOSTARIC_${analyser}" tool)
   string(REPLACE "-" "_" tool ${tool})
   add_test(NAME ${name}
-           COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/static_analysis.py ${analyser}
+           COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/cmake/static_analysis.py ${analyser}
                    ${${tool}} ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR})
   # A first run reads every file: on two busy cores that took over 15 minutes.
   set_tests_properties(${name} PROPERTIES LABELS static_analysis TIMEOUT 2400)

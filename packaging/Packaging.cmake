@@ -7,7 +7,7 @@
 # `mostaric` is known here.
 #
 #   cmake --install build-release --prefix /usr     # honours DESTDIR
-#   (cd build-release && cpack -G DEB)              # mostaric_1.00_<arch>.deb
+#   cmake --workflow --preset deb                   # dist/mostaric_1.00_<arch>.deb
 if(NOT TARGET mostaric)
   return()
 endif()
@@ -57,21 +57,39 @@ if(CMAKE_OBJCOPY)
         COMMAND_ERROR_IS_FATAL ANY)
     endif()")
 endif()
-install(FILES ${MOSTARIC_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${MOSTARIC_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${MOSTARIC_ICON_PNG}
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/96x96/apps
-        RENAME ${MOSTARIC_APP_ID}.png)
-install(FILES ${MOSTARIC_ICON_SVG}
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
-        RENAME ${MOSTARIC_APP_ID}.svg)
-install(FILES ${MOSTARIC_MAN_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${MOSTARIC_COPYRIGHT} ${MOSTARIC_CHANGELOG}.gz DESTINATION ${MOSTARIC_DOC_DIR})
+# Everything else the package installs: the file, its folder and its name
+# there. MOSTARIC_INSTALLED_FILES, relative to the prefix, is what the
+# install and package checks expect, program included.
+set(_installed
+  "${MOSTARIC_DESKTOP_FILE}|${CMAKE_INSTALL_DATADIR}/applications|${MOSTARIC_APP_ID}.desktop"
+  "${MOSTARIC_METAINFO_FILE}|${CMAKE_INSTALL_DATADIR}/metainfo|${MOSTARIC_APP_ID}.metainfo.xml"
+  "${MOSTARIC_ICON_PNG}|${CMAKE_INSTALL_DATADIR}/icons/hicolor/96x96/apps|${MOSTARIC_APP_ID}.png"
+  "${MOSTARIC_ICON_SVG}|${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps|${MOSTARIC_APP_ID}.svg"
+  "${MOSTARIC_MAN_PAGE}.gz|${CMAKE_INSTALL_MANDIR}/man1|mostaric.1.gz"
+  "${MOSTARIC_COPYRIGHT}|${MOSTARIC_DOC_DIR}|copyright"
+  "${MOSTARIC_CHANGELOG}.gz|${MOSTARIC_DOC_DIR}|changelog.gz")
+set(MOSTARIC_INSTALLED_FILES ${CMAKE_INSTALL_BINDIR}/mostaric)
+foreach(_entry IN LISTS _installed)
+  string(REPLACE "|" ";" _entry "${_entry}")
+  list(GET _entry 0 _file)
+  list(GET _entry 1 _folder)
+  list(GET _entry 2 _name)
+  install(FILES ${_file} DESTINATION ${_folder} RENAME ${_name})
+  list(APPEND MOSTARIC_INSTALLED_FILES ${_folder}/${_name})
+endforeach()
 
 include(${MOSTARIC_PACKAGING_DIR}/DebianPackage.cmake)
-# What scripts/release.sh needs to know of the release.
-configure_file(${MOSTARIC_PACKAGING_DIR}/release-settings.sh.in
-               ${MOSTARIC_PACKAGING_OUT}/release-settings.sh @ONLY)
+
+# SHA256SUMS and RELEASE-NOTES.md over the release's files in dist/, made
+# last by scripts/release.sh (cmake --build --preset release-notes).
+set(_notes_values)
+foreach(_name IN ITEMS DISPLAY_NAME VERSION_TEXT RELEASE_DATE PACKAGE_DEBIAN NEWEST_DEBIAN)
+  list(APPEND _notes_values -D "MOSTARIC_${_name}=${MOSTARIC_${_name}}")
+endforeach()
+add_custom_target(release_notes
+  COMMAND ${CMAKE_COMMAND} ${_notes_values} -D DIST=${PROJECT_SOURCE_DIR}/dist
+          -D CHANGELOG=${MOSTARIC_CHANGELOG} -P ${MOSTARIC_PACKAGING_DIR}/ReleaseNotes.cmake
+  VERBATIM)
 
 if(BUILD_TESTING)
   add_subdirectory(${MOSTARIC_PACKAGING_DIR}/tests ${CMAKE_BINARY_DIR}/packaging/tests)

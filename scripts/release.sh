@@ -5,17 +5,17 @@
 # Debian package, the Windows installer and zip, SHA256SUMS over them, and the
 # release notes in Chinese and English from the package's changelog. The same
 # commit gives the same bytes whoever releases it, wherever and whenever
-# (scripts/check-reproducible.sh checks that). The Windows files are signed
-# where MOSTARIC_SIGN_CERT and MOSTARIC_SIGN_KEY are set (packaging/windows/sign.sh).
+# (scripts/check_reproducible.sh checks that). The Windows files are signed
+# where the signing settings are set (packaging/windows/sign.sh).
 # In an unpacked source tarball, without .git, it makes everything but the
 # tarball, to be checked with `sha256sum -c --ignore-missing SHA256SUMS`.
 #
 # Usage: scripts/release.sh [--any-debian]
-#   --any-debian  go on on a system other than Debian 12
+#   --any-debian  go on on a Debian release other than the package's
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/setup.sh
-source scripts/test-windows.sh
+source scripts/lib/setup.sh
+source scripts/lib/windows.sh
 
 any_debian=no
 for arg in "$@"; do
@@ -26,11 +26,10 @@ for arg in "$@"; do
 done
 
 # A package built on a newer Debian depends on that Debian's library versions.
-system=$(. /etc/os-release && echo "${ID:-?} ${VERSION_ID:-?}")
-if [ "$system" != "debian 12" ] && [ "$any_debian" = no ]; then
-  echo "release.sh: this system is $(. /etc/os-release && echo "${PRETTY_NAME:-$system}"), not Debian 12." >&2
-  echo "The Debian package made here would ask for its library versions and would not" >&2
-  echo "install on Debian 12. Release on Debian 12, or give --any-debian to go on." >&2
+if [ "$(mostaric_debian_release)" != "$MOSTARIC_PACKAGE_DEBIAN" ] && [ "$any_debian" = no ]; then
+  echo "release.sh: this system is $(. /etc/os-release && echo "${PRETTY_NAME:-?}"), not Debian $MOSTARIC_PACKAGE_DEBIAN." >&2
+  echo "The Debian package made here would ask for its library versions and would not install" >&2
+  echo "on Debian $MOSTARIC_PACKAGE_DEBIAN. Release on Debian $MOSTARIC_PACKAGE_DEBIAN, or give --any-debian to go on." >&2
   exit 1
 fi
 
@@ -49,142 +48,33 @@ if [ -e .git ]; then
   commit=$(git rev-parse HEAD)
 fi
 
-# dpkg-shlibdeps (dpkg-dev) names the library versions the package needs;
-# without it the package would name them by hand, and differ.
-mostaric_install_packages "${MOSTARIC_RUN_PACKAGES[@]}" dpkg-dev xz-utils
-
-# The Linux program and the Debian package, in the release preset's tree. A
-# fresh configuration, so that no setting given by hand to that tree goes in.
-mostaric_configure release --fresh
-linux=$MOSTARIC_BUILD_DIR
-# shellcheck source=/dev/null
-source "$linux/packaging/release-settings.sh"
-export SOURCE_DATE_EPOCH=$MOSTARIC_SOURCE_DATE_EPOCH
-mostaric_build release
-work=$linux/release
-rm -rf "$work"
-mkdir -p "$work"
-# CPack gives the package's ar members the modes the umask leaves.
-(umask 022 && cpack -G DEB --config "$MOSTARIC_CPACK_CONFIG" -B "$work/deb" > "$work/cpack.log") ||
-  { cat "$work/cpack.log" >&2; exit 1; }
-debs=("$work"/deb/*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "release.sh: cpack made no single .deb" >&2; exit 1; }
-
-# The Windows installer and zip, which the windows tree's build makes.
-mostaric_build_windows
-# shellcheck source=/dev/null
-source "$MOSTARIC_BUILD_DIR/packaging/windows/package-settings.sh"
-# Where the tree is built elsewhere (the Debian 13 root), the signing settings
-# must reach it: a release meant to be signed is never made unsigned.
+mostaric_install_packages "${MOSTARIC_RUN_PACKAGES[@]}" "${MOSTARIC_PACKAGE_TOOLS[@]}"
+rm -rf dist
+# The Debian package, from the release tree configured afresh, so that no
+# setting given to it by hand goes in; CPack gives the package's ar members
+# the modes the umask leaves.
+(umask 022 && cmake --workflow --preset deb --fresh)
+# The Windows installer and zip, from the windows tree.
+mostaric_where_windows_builds 'cmake --workflow --preset windows-release'
+rm -rf dist/_CPack_Packages
+# A release meant to be signed is never made unsigned, wherever it is built.
 if [ -n "${MOSTARIC_SIGN_CERT:-}" ] &&
-  ! osslsigncode extract-signature -in "$MOSTARIC_PACKAGE_DIR/$MOSTARIC_SETUP_NAME" \
-    -out "$work/setup-signature" > /dev/null 2>&1; then
+  ! osslsigncode extract-signature -in dist/*-setup.exe -out dist/.signature > /dev/null 2>&1; then
   echo "release.sh: MOSTARIC_SIGN_CERT is set, but the windows tree's build made the installer unsigned" >&2
   exit 1
 fi
+rm -f dist/.signature
 
-name=$MOSTARIC_PACKAGE_NAME-$MOSTARIC_VERSION_TEXT
-files=()
-rm -rf dist
-mkdir dist
 if [ -n "$commit" ]; then
   # git archive stamps every member with the commit's time; xz on one thread,
   # since its output depends on the number of threads.
+  name=$(basename dist/*.deb | sed 's/^\([^_]*\)_\([^_]*\)_.*/\1-\2/')
   git archive --format=tar --prefix="$name/" "$commit" | xz -T1 > "dist/$name.tar.xz"
-  files+=("$name.tar.xz")
 else
   echo "No .git: no source tarball is made from an unpacked one"
 fi
-cp "${debs[0]}" dist/
-cp "$MOSTARIC_PACKAGE_DIR/$MOSTARIC_SETUP_NAME" "$MOSTARIC_PACKAGE_DIR/$MOSTARIC_ZIP_NAME" dist/
-files+=("$(basename "${debs[0]}")" "$MOSTARIC_SETUP_NAME" "$MOSTARIC_ZIP_NAME")
-(cd dist && sha256sum -- "${files[@]}" > SHA256SUMS)
-
-# The items under one language's heading in the newest entry of the changelog.
-changes_in() {
-  dpkg-deb --fsys-tarfile "${debs[0]}" | tar -xOf - "$MOSTARIC_PACKAGED_CHANGELOG" | gzip -dc |
-    awk -v heading="  [ $1 ]" '/^ -- / { ended = 1 } ended { next }
-                               /^  \[/ { inside = $0 == heading; next }
-                               inside && NF { sub(/^  /, ""); print }'
-}
-size() { stat -c %s "dist/$1"; }
-# One table row per file made, with its description in the notes' language.
-rows() {
-  local file
-  for file in "${files[@]}"; do
-    case $file in
-      *.tar.xz) echo "| $file | $1 | $(size "$file") |" ;;
-      *.deb) echo "| $file | $2 | $(size "$file") |" ;;
-      *setup.exe) echo "| $file | $3 | $(size "$file") |" ;;
-      *.zip) echo "| $file | $4 | $(size "$file") |" ;;
-    esac
-  done
-}
-zh_changes=$(changes_in 中文)
-en_changes=$(changes_in English)
-[ -n "$zh_changes" ] && [ -n "$en_changes" ] ||
-  { echo "release.sh: the changelog's newest entry lacks '[ 中文 ]' or '[ English ]' items" >&2; exit 1; }
-cat > dist/RELEASE-NOTES.md <<NOTES
-# $MOSTARIC_DISPLAY_NAME $MOSTARIC_VERSION_TEXT
-
-$MOSTARIC_RELEASE_DATE 发布。
-
-## 更新内容
-
-$zh_changes
-
-## 下载
-
-| 文件 | 用途 | 大小（字节） |
-|---|---|---|
-$(rows 源代码 "Debian 12、13 的软件包" "Windows 10、11（64 位）安装程序" "Windows 便携版，解压即可运行")
-
-## 校验下载的文件
-
-SHA256SUMS 列出每个文件的 SHA-256 校验值。在 Linux 上，在下载的文件所在的
-文件夹里运行 \`sha256sum -c --ignore-missing SHA256SUMS\`；在 Windows 上，运行
-\`certutil -hashfile 文件名 SHA256\` 或在 PowerShell 中运行
-\`Get-FileHash 文件名\`，把结果和 SHA256SUMS 中同名文件的值比较。
-
-同一份源代码在 Debian 12 上用 \`scripts/release.sh\` 重新生成的文件与这里的
-逐字节相同，见源代码中 README.md 的“Check a download”一节。
-
----
-
-# Mostaric $MOSTARIC_VERSION_TEXT
-
-Released on $MOSTARIC_RELEASE_DATE.
-
-## Changes
-
-$en_changes
-
-## Downloads
-
-| File | What for | Size (bytes) |
-|---|---|---|
-$(rows "source code" "package for Debian 12 and 13" "installer for Windows 10 and 11 (64-bit)" \
-  "portable Windows program: unpack and run")
-
-## Checking a download
-
-SHA256SUMS gives each file's SHA-256 sum. On Linux, run
-\`sha256sum -c --ignore-missing SHA256SUMS\` in the folder of the downloads; on
-Windows, run \`certutil -hashfile FILE SHA256\`, or \`Get-FileHash FILE\` in
-PowerShell, and compare with the file's line in SHA256SUMS.
-
-The same sources released again on Debian 12 with \`scripts/release.sh\` give
-these files byte for byte; see "Check a download" in the sources' README.md.
-
-## SHA256SUMS
-
-\`\`\`
-$(cat dist/SHA256SUMS)
-\`\`\`
-NOTES
+cmake --build --preset release-notes
 
 echo "Released ${commit:-the unpacked sources} in $PWD/dist:"
-(cd dist && for file in "${files[@]}" SHA256SUMS RELEASE-NOTES.md; do
-  printf '  %-40s %10s bytes\n' "$file" "$(stat -c %s "$file")"
-done)
+ls -l dist
 cat dist/SHA256SUMS

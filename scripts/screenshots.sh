@@ -9,13 +9,8 @@
 # Usage: scripts/screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/setup.sh
+source scripts/lib/setup.sh
 
 mostaric_install_packages "${MOSTARIC_TEST_PACKAGES[@]}"
-mostaric_configure ci
-cmake --build --preset ci --target mostaric_drive --parallel "$(nproc)"
-build=$MOSTARIC_BUILD_DIR
-
-mkdir -p docs/screenshots
-env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  "$build/bench/mostaric_drive" screenshots docs/screenshots
+cmake --preset ci > /dev/null
+cmake --build --preset screenshots

@@ -2,10 +2,13 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package's control fields and file list.
-# Usage: check_deb.sh <directory holding the .deb> <application id> <version> <homepage>
-#                     <release moment, seconds since 1970>
+# Usage: check_deb.sh <directory holding the .deb> <version> <homepage>
+#          <release moment, seconds since 1970> <font packages, comma-separated>
+#          <the package lists' script> <installed file>...
+#   installed files relative to the prefix, as the install rules name them
 set -euo pipefail
-dir=$1 id=$2 version=$3 homepage=$4 moment=$5
+dir=$1 version=$2 homepage=$3 moment=$4 fonts=$5 package_lists=$6
+shift 6
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -34,22 +37,20 @@ for lib in Widgets Gui Core; do
   [ -n "$owner" ] || fail "no package here owns libQt6$lib.so.6"
   qt_packages+=("$owner")
 done
-for pkg in "${qt_packages[@]}" fonts-arphic-uming fonts-arphic-ukai fonts-liberation2; do
+for pkg in "${qt_packages[@]}" ${fonts//,/ }; do
   grep -qx "$pkg" <<< "$names" || fail "Depends lacks $pkg: $depends"
+done
+# The faces the package depends on are the ones run.sh installs.
+run_packages=$(sed -n '/^MOSTARIC_RUN_PACKAGES=(/,/)/p' "$package_lists")
+for pkg in ${fonts//,/ }; do
+  grep -qw -- "$pkg" <<< "$run_packages" || fail "MOSTARIC_RUN_PACKAGES of $package_lists lacks $pkg"
 done
 
 # Whole listings are read first and searched from here-strings: with pipefail,
 # grep -q ending early would break a pipe and fail the line.
 listing=$(dpkg-deb -c "$deb")
 contents=$(echo "$listing" | awk '{print $6}')
-for f in ./usr/bin/mostaric \
-         "./usr/share/applications/$id.desktop" \
-         "./usr/share/metainfo/$id.metainfo.xml" \
-         "./usr/share/icons/hicolor/96x96/apps/$id.png" \
-         "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
-         ./usr/share/man/man1/mostaric.1.gz \
-         ./usr/share/doc/mostaric/copyright \
-         ./usr/share/doc/mostaric/changelog.gz; do
+for f in "${@/#/./usr/}"; do
   grep -qx "$f" <<< "$contents" || fail "package lacks $f"
 done
 grep -q '^-rwxr-xr-x .* \./usr/bin/mostaric$' <<< "$listing" || fail "usr/bin/mostaric is not 0755"

@@ -2,22 +2,15 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the files that `cmake --install` placed under DESTDIR.
-# Usage: check_installed.sh <stage dir> <application id>
+# Usage: check_installed.sh <stage dir> <application id> <installed file>...
+#   installed files relative to the prefix, as the install rules name them
 set -euo pipefail
 stage=$1 id=$2
+shift 2
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-expected=(
-  usr/bin/mostaric
-  "usr/share/applications/$id.desktop"
-  "usr/share/metainfo/$id.metainfo.xml"
-  "usr/share/icons/hicolor/96x96/apps/$id.png"
-  "usr/share/icons/hicolor/scalable/apps/$id.svg"
-  usr/share/man/man1/mostaric.1.gz
-  usr/share/doc/mostaric/copyright
-  usr/share/doc/mostaric/changelog.gz
-)
+expected=("${@/#/usr/}")
 for f in "${expected[@]}"; do
   [ -f "$stage/$f" ] || fail "missing $f"
 done

@@ -9,9 +9,9 @@ set -euo pipefail
 source=$1 scratch=$2
 rm -rf "$scratch"
 mkdir -p "$scratch/scripts" "$scratch/cmake"
-cp "$source/scripts/build-qt-windows.sh" "$scratch/scripts/"
+cp -r "$source/scripts/build_qt_windows.sh" "$source/scripts/lib" "$scratch/scripts/"
 features=$scratch/cmake/QtWindowsFeatures.cmake
-prefix() { XDG_CACHE_HOME=$scratch/cache bash "$scratch/scripts/build-qt-windows.sh" --print-prefix; }
+prefix() { MOSTARIC_CACHE=$scratch/cache bash "$scratch/scripts/build_qt_windows.sh" --print-prefix; }
 
 failures=0
 # case, edit of the features file, expected prefix

@@ -6,7 +6,7 @@
 # a tool is missing.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-MOSTARIC_SMOKE_TEST=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../../scripts" && pwd)/wine_smoke_test.sh
+MOSTARIC_SMOKE_TEST=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../../ui/tests" && pwd)/wine_smoke_test.sh
 
 # What the install and zip checks start from: the package settings ($1), the
 # package file named by the settings variable $3 in the package dir ($2),

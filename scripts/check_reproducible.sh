@@ -6,20 +6,22 @@
 # scripts/release.sh, from two clones at two paths, the second later and with
 # another umask, time zone and locale, and compares every file of the two
 # dist/ (diffoscope shows what differs). Then unpacks the source tarball,
-# checks that it holds the commit's files, builds the program from it with the
-# release preset and compares that with the release's program. Run by test.sh.
+# checks that it holds the commit's files, makes the Debian package from it
+# and compares that with the release's; on an older Debian, it installs and
+# starts that package in a root of the newest. Run by test.sh.
 #
 # The clones are kept in a per-machine cache and brought to the commit, so
 # that a second run builds only what changed; the tarball is built afresh. In
 # an unpacked source tarball, without .git, it releases two fresh copies of
 # the sources instead, and has no tarball to check.
+# Usage: scripts/check_reproducible.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/setup.sh
+source scripts/lib/setup.sh
+source scripts/lib/windows.sh
 started=$SECONDS
 
-mostaric_install_packages git diffoscope-minimal xz-utils
-mostaric_generate_locale zh_CN
+mostaric_install_packages "${MOSTARIC_TEST_PACKAGES[@]}"
 commit=
 if [ -e .git ]; then
   commit=$(git rev-parse HEAD)
@@ -28,7 +30,7 @@ if [ -e .git ]; then
   fi
 fi
 
-cache=${XDG_CACHE_HOME:-$HOME/.cache}/mostaric/release-check
+cache=$MOSTARIC_CACHE/release-check
 first=$cache/first
 second=/var/tmp/mostaric-$(id -u)/release-check/second-clone
 mkdir -p "$cache"
@@ -60,8 +62,8 @@ release_in() {
   log=$cache/$(basename "$1").log
   shift
   echo "Releasing ${commit:-the unpacked sources} in $dir ($*)"
-  if ! (cd "$dir" && env -u MOSTARIC_SIGN_CERT -u MOSTARIC_SIGN_KEY -u MOSTARIC_SIGN_PASSWORD_FILE \
-      -u MOSTARIC_SIGN_TIMESTAMP_URL -u SOURCE_DATE_EPOCH "$@" scripts/release.sh --any-debian) > "$log" 2>&1; then
+  if ! (cd "$dir" && for name in "${MOSTARIC_SIGN_SETTINGS[@]}" SOURCE_DATE_EPOCH; do unset "$name"; done &&
+      env "$@" scripts/release.sh --any-debian) > "$log" 2>&1; then
     tail -n 40 "$log"
     echo "FAIL: the release in $dir failed (log: $log)"
     exit 1
@@ -102,17 +104,22 @@ if [ -n "$commit" ]; then
   diff <(cd "$unpacked/$name" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort) \
     <(git ls-tree -r --name-only "$commit" | LC_ALL=C sort) ||
     fail "the source tarball does not hold exactly the commit's files"
-  echo "Building the program from $name.tar.xz in $unpacked"
-  if (cd "$unpacked/$name" && mostaric_configure release && mostaric_build release &&
-      cmp "$MOSTARIC_BUILD_DIR/ui/mostaric" "$(cd "$first" && mostaric_configure release && echo "$MOSTARIC_BUILD_DIR")/ui/mostaric") \
-      > "$unpacked.log" 2>&1; then
-    echo "same: the program built from the source tarball"
+  echo "Making the Debian package from $name.tar.xz in $unpacked"
+  debs=("$first"/dist/*.deb)
+  if (cd "$unpacked/$name" && umask 022 && cmake --workflow --preset deb &&
+      cmp dist/"$(basename "${debs[0]}")" "${debs[0]}") > "$unpacked.log" 2>&1; then
+    echo "same: the Debian package made from the source tarball"
   else
     tail -n 20 "$unpacked.log"
-    fail "the program built from the source tarball is not the release's (log: $unpacked.log)"
+    fail "the Debian package made from the source tarball is not the release's (log: $unpacked.log)"
   fi
 else
   echo "No .git: no source tarball was made from the unpacked sources"
+fi
+
+# The package made on the older release installs and starts on the newest.
+if ! mostaric_is_newest_debian; then
+  mostaric_try_deb_in_newest_root "$first"/dist/*.deb || fail "the Debian package does not start on Debian $MOSTARIC_NEWEST_DEBIAN"
 fi
 
 echo "Release check: $((SECONDS - started)) s"

@@ -4,14 +4,18 @@
 #
 # Builds a static Qt for 64-bit Windows from Debian's own qt6-base source
 # package (its patch series applied), with Debian's mingw-w64 and Debian's
-# installed Qt as the host tools. The test command runs it on the newest
-# Debian release, or in a root of it (scripts/newest-debian.sh). The result is kept in a per-machine cache,
-# keyed by the source version and the configure options, and reused until that
-# key changes. Prints the install prefix as its last line.
+# installed Qt as the host tools. The windows preset's toolchain runs it when
+# the tree is configured, on the newest Debian release or in a root of it
+# (scripts/lib/newest_debian.sh). The result is kept in the per-machine
+# cache, keyed by the source version and the configure options, reused until
+# that key changes, and built by one command at a time. Prints the install
+# prefix as its last line.
 #
-# Usage: scripts/build-qt-windows.sh [--print-prefix]
+# Usage: scripts/build_qt_windows.sh [--print-prefix]
 #   --print-prefix  only print where the cached Qt is (or would be) installed
 set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+source "$here/scripts/lib/setup.sh"
 
 step() { printf '[qt-windows] %s\n' "$*" >&2; }
 fail() { printf '[qt-windows] FAILED at step: %s\n' "$*" >&2; exit 1; }
@@ -24,7 +28,7 @@ multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-mul
 
 # What Qt is built with: the feature switches of cmake/QtWindowsFeatures.cmake,
 # whose every line but the comments is part of the cache key.
-features="$(cd "$(dirname "$0")/.." && pwd)/cmake/QtWindowsFeatures.cmake"
+features=$here/cmake/QtWindowsFeatures.cmake
 settings=$(grep -v '^ *#' "$features")
 # What keeps Qt's libraries, and so every program linked with them, the same
 # byte for byte on any machine and under any user: the prefix compiled in
@@ -34,13 +38,18 @@ settings=$(grep -v '^ *#' "$features")
 fixed_prefix=/opt/mostaric-qt-windows
 key_text="qt6-base ${qt_version} $(x86_64-w64-mingw32-g++-posix -dumpfullversion 2>/dev/null || true) ${settings} prefix=$fixed_prefix mapped"
 key=$(sha256sum <<< "$key_text" | cut -c1-12)
-cache_root="${XDG_CACHE_HOME:-$HOME/.cache}/mostaric/qt-windows"
+cache_root=$MOSTARIC_CACHE/qt-windows
 prefix="$cache_root/${qt_version//[^A-Za-z0-9.+-]/_}-$key"
 
 if [ "${1:-}" = --print-prefix ]; then
   echo "$prefix"
   exit 0
 fi
+# One builder at a time: a second command waits for the first's Qt, which
+# also keeps the work folder below to one builder.
+mkdir -p "$cache_root"
+exec {lock}> "$cache_root.lock"
+flock "$lock"
 if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0
@@ -86,7 +95,7 @@ src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
 cp "$src/debian/patches/series" "$work/applied-patches.txt" 2>/dev/null || true
 
 step "3/5 configuring (CMake, Ninja)"
-toolchain="$(cd "$(dirname "$0")/.." && pwd)/cmake/toolchain-mingw64.cmake"
+toolchain=$here/cmake/toolchain_mingw64.cmake
 # GCC tries the last map first: the build tree inside the work folder wins.
 maps="-ffile-prefix-map=$work=/usr/src -ffile-prefix-map=$work/build=/usr/src/qt6-base-build"
 cmake -S "$src" -B "$work/build" -G Ninja \

@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # The Debian releases Mostaric supports and what differs between them: the one
-# place that says so. Sourced by scripts/setup.sh.
+# place that says so. Sourced by scripts/lib/setup.sh.
 #
-# The package lists of scripts/setup.sh hold names that both releases have
+# Its package lists hold names that both releases have
 # (libclang-rt-dev, clang-format-19 ...), so that nothing else needs to know
 # which release it runs on.
 

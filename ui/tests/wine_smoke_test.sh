@@ -9,8 +9,12 @@
 set -uo pipefail
 exe=$1 shot=$2
 fail() { echo "FAIL: $*"; exit 1; }
-[ -n "${DISPLAY:-}" ] || fail "no DISPLAY: scripts/test-windows.sh starts Xvfb for this test"
-[ -n "${WINEPREFIX:-}" ] || fail "no WINEPREFIX: scripts/test-windows.sh makes one for this test"
+[ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run it on an X server, e.g. under xvfb-run"
+[ -n "${WINEPREFIX:-}" ] || fail "no WINEPREFIX: the wine_prefix test makes one"
+# "退  出"'s centre and the client area's size in the form's pixels, as the
+# Windows tree reads them from the form.
+read -r button_x button_y form_width form_height <<< "${MOSTARIC_EXIT_BUTTON:-}"
+[ -n "${form_height:-}" ] || fail "no MOSTARIC_EXIT_BUTTON: the Windows tree sets it for this test"
 
 wine "$exe" &
 pid=$!
@@ -23,12 +27,13 @@ done
 [ "$shown" = yes ] || { kill "$pid" 2>/dev/null; fail "no window \"欢迎使用\" within 60 s"; }
 sleep 1
 import -window root "$shot" || fail "could not take the screenshot"
-# "退  出" is centred at (378, 505) of the 547 x 544 client area, scaled as a
-# whole with the screen; Wine's own frame is 3 pixels at the sides and bottom.
-read -r x y < <(xwininfo -name "欢迎使用" | awk '
+# The client area is scaled as a whole with the screen; Wine's own frame is
+# 3 pixels at the sides and bottom.
+read -r x y < <(xwininfo -name "欢迎使用" | awk -v bx="$button_x" -v by="$button_y" \
+  -v fw="$form_width" -v fh="$form_height" '
   /Absolute upper-left X/ { left = $NF } /Absolute upper-left Y/ { top = $NF }
   /Width:/ { w = $NF } /Height:/ { h = $NF }
-  END { s = (w - 6) / 547; printf "%d %d\n", left + 3 + 378 * s, top + h - 3 - (544 - 505) * s }')
+  END { s = (w - 6) / fw; printf "%d %d\n", left + 3 + bx * s, top + h - 3 - (fh - by) * s }')
 xdotool mousemove "$x" "$y" click 1 || fail "could not click \"退  出\""
 for _ in $(seq 60); do kill -0 "$pid" 2>/dev/null || break; sleep 0.5; done
 kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "still running 30 s after \"退  出\""; }

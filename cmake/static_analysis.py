@@ -7,7 +7,7 @@ the compile commands of a build tree, one file a process on every core.
 
 Prints the checks it runs, each finding once and their count, and fails on
 any finding, on a source the tree does not compile and on a missing analyser
-(scripts/setup.sh installs both for the test command). A file whose analysis
+(scripts/lib/setup.sh installs both for the test command). A file whose analysis
 found nothing is not analysed again until the file, a file it includes (as
 the build's dependency file lists them), its compile command, the analyser
 or the checks change: the results are kept in the build tree.
