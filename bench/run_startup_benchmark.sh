@@ -9,10 +9,10 @@
 # three floors run from their start to the end of their first paint (and
 # their exit right after), a figure that other load on the machine does not
 # disturb.
-# Usage: bench/run_startup_benchmark.sh <tree, e.g. build-ci> [runs]
+# Usage: bench/run_startup_benchmark.sh <build tree> [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:?usage: bench/run_startup_benchmark.sh <tree, e.g. build-ci> [runs]}
+build=${1:?usage: bench/run_startup_benchmark.sh <build tree> [runs]}
 runs=${2:-15}
 cmake --build "$build" --target mostaric_startup_benchmark > /dev/null
 xvfb() { env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" "$@"; }

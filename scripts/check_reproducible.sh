@@ -34,6 +34,10 @@ cache=$MOSTARIC_CACHE/release-check
 first=$cache/first
 second=/var/tmp/mostaric-$(id -u)/release-check/second-clone
 mkdir -p "$cache"
+# One check at a time on a machine: a second test command waits for the
+# first's, then brings the clones to its own commit.
+exec {lock}> "$cache.lock"
+flock "$lock"
 
 # Brings the clone at $1 to the commit: the same files as a fresh clone, with
 # the build trees of the last check kept. Without .git, a fresh copy: the
@@ -92,8 +96,8 @@ done
 cmp -s "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS" && (cd "$first/dist" && sha256sum -c --quiet SHA256SUMS) ||
   fail "SHA256SUMS does not hold for both releases"
 
-# The source tarball: the commit's files, and without .git it builds the
-# release's program byte for byte.
+# The source tarball: the commit's files, from which the release's Debian
+# package comes again byte for byte.
 if [ -n "$commit" ]; then
   tarballs=("$first"/dist/*.tar.xz)
   name=$(basename "${tarballs[0]}" .tar.xz)

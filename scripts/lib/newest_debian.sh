@@ -74,14 +74,15 @@ mostaric_in_newest_root() {
     set -e
     root=$1 here=$2 cache=$3 command=$4 count=$5
     shift 5
+    # The cache first: the root lies in it, and gets its own mounts after.
+    for dir in "$here" "$cache"; do
+      mkdir -p "$root$dir"
+      mount --rbind "$dir" "$root$dir"
+    done
     mount -t proc proc "$root/proc"
     mount --rbind /sys "$root/sys"
     mount --rbind /dev "$root/dev"
     mount --bind /etc/resolv.conf "$root/etc/resolv.conf"
-    for dir in "$here" "$cache"; do
-      mkdir -p "$root$dir"
-      mount --bind "$dir" "$root$dir"
-    done
     for file in "${@:1:count}"; do
       mkdir -p "$root$(dirname "$file")"
       touch "$root$file"
