@@ -18,12 +18,12 @@ mostaric_where_windows_builds() {
 }
 
 # Builds the windows preset's tree (and Qt for Windows, once per machine) and
-# runs its three test presets, each on an X server of its own.
+# runs its test presets, each on an X server of its own.
 mostaric_test_windows() {
   mostaric_install_packages "${MOSTARIC_WINDOWS_TEST_PACKAGES[@]}" &&
     mostaric_where_windows_builds 'cmake --workflow --preset windows' || return 1
   local preset status=0
-  for preset in windows windows-comma windows-dpi144; do
+  for preset in windows windows-comma windows-dpi144 windows-benchmark; do
     echo "Test preset $preset"
     xvfb-run -a -s '-screen 0 1280x1024x24' ctest --preset "$preset" || status=1
   done
