@@ -1,27 +1,16 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The version records of the program file and the installer, read from the
-resource section of each file: the numbers, Chinese (PRC) as language and the
-texts of the identity, and an icon in both.
-Usage: check_version_record.py <package-settings.sh> <package dir>"""
-import shlex
+"""The version records of the program file, as the zip holds it, and of the
+installer, read from the resource section of each file: the numbers,
+Chinese (PRC) as language and the texts of the identity, and an icon in both.
+Usage: check_version_record.py <zip> <program file name> <installer>
+       <version a.b.c.d> <display name> <version text> <publisher>"""
 import struct
 import sys
+import zipfile
 
 RT_GROUP_ICON, RT_VERSION = 14, 16
-
-
-def settings(path):
-    values = {}
-    for line in open(path, encoding="utf-8"):
-        if line.startswith("MOSTARIC_") and "=" in line:
-            name, value = line.split("=", 1)
-            try:
-                values[name] = (shlex.split(value) or [""])[0]
-            except ValueError:  # the payload list spans lines; not needed here
-                pass
-    return values
 
 
 def resources(data):
@@ -92,15 +81,15 @@ def version_record(block):
 
 
 def main():
-    config, out = settings(sys.argv[1]), sys.argv[2]
-    numbers = tuple(int(n) for n in config["MOSTARIC_VERSION_DOTTED"].split("."))
+    zip_path, exe, setup, dotted, product, text, publisher = sys.argv[1:8]
+    numbers = tuple(int(n) for n in dotted.split("."))
     files = {
-        "program": (out + "/payload/" + config["MOSTARIC_WINDOWS_EXE"], config["MOSTARIC_DISPLAY_NAME"]),
-        "installer": (out + "/" + config["MOSTARIC_SETUP_NAME"], config["MOSTARIC_DISPLAY_NAME"]),
+        "program": zipfile.ZipFile(zip_path).read(exe),
+        "installer": open(setup, "rb").read(),
     }
     failures = []
-    for what, (path, product) in files.items():
-        found = resources(open(path, "rb").read())
+    for what, data in files.items():
+        found = resources(data)
         if RT_GROUP_ICON not in found:
             failures.append(f"{what}: no icon")
         records = found.get(RT_VERSION, [])
@@ -116,9 +105,9 @@ def main():
             ("string table", sorted(tables), ["080404b0"]),
             ("translation", translations, [0x0804, 1200]),
             ("ProductName", texts.get("ProductName"), product),
-            ("ProductVersion", texts.get("ProductVersion"), config["MOSTARIC_VERSION_TEXT"]),
-            ("FileVersion", texts.get("FileVersion"), config["MOSTARIC_VERSION_TEXT"]),
-            ("CompanyName", texts.get("CompanyName"), config["MOSTARIC_PUBLISHER"]),
+            ("ProductVersion", texts.get("ProductVersion"), text),
+            ("FileVersion", texts.get("FileVersion"), text),
+            ("CompanyName", texts.get("CompanyName"), publisher),
         ]
         for name, got, want in expected:
             if got != want:
