@@ -20,7 +20,7 @@ MOSTARIC_WINDOWS_BUILD_PACKAGES=(
 )
 # What runs and pictures them.
 MOSTARIC_WINDOWS_TEST_PACKAGES=(
-  wine wine64 xvfb xauth x11-utils xdotool imagemagick
+  wine wine64 xvfb xauth x11-utils xdotool imagemagick python3-pefile
   "${MOSTARIC_WINDOWS_PACKAGE_TOOLS[@]}"
 )
 
