@@ -70,16 +70,19 @@ mkdir -p "$work"
 debs=("$work"/deb/*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "release.sh: cpack made no single .deb" >&2; exit 1; }
 
-# The Windows installer and zip, which the windows tree's build makes.
+# The Windows installer and zip: cpack where the windows tree is built.
 mostaric_build_windows
-# shellcheck source=/dev/null
-source "$MOSTARIC_BUILD_DIR/packaging/windows/package-settings.sh"
+windows=$MOSTARIC_BUILD_DIR/packaging/windows/out
+windows_files=("$MOSTARIC_PACKAGE_NAME-$MOSTARIC_VERSION_TEXT-setup.exe"
+  "$MOSTARIC_PACKAGE_NAME-$MOSTARIC_VERSION_TEXT-windows-x64.zip")
+rm -rf "$windows"
+if mostaric_is_newest_debian; then cpack --preset windows; else mostaric_in_newest_root 'cpack --preset windows'; fi
 # Where the tree is built elsewhere (the Debian 13 root), the signing settings
 # must reach it: a release meant to be signed is never made unsigned.
 if [ -n "${MOSTARIC_SIGN_CERT:-}" ] &&
-  ! osslsigncode extract-signature -in "$MOSTARIC_PACKAGE_DIR/$MOSTARIC_SETUP_NAME" \
+  ! osslsigncode extract-signature -in "$windows/${windows_files[0]}" \
     -out "$work/setup-signature" > /dev/null 2>&1; then
-  echo "release.sh: MOSTARIC_SIGN_CERT is set, but the windows tree's build made the installer unsigned" >&2
+  echo "release.sh: MOSTARIC_SIGN_CERT is set, but cpack made the installer unsigned" >&2
   exit 1
 fi
 
@@ -96,8 +99,8 @@ else
   echo "No .git: no source tarball is made from an unpacked one"
 fi
 cp "${debs[0]}" dist/
-cp "$MOSTARIC_PACKAGE_DIR/$MOSTARIC_SETUP_NAME" "$MOSTARIC_PACKAGE_DIR/$MOSTARIC_ZIP_NAME" dist/
-files+=("$(basename "${debs[0]}")" "$MOSTARIC_SETUP_NAME" "$MOSTARIC_ZIP_NAME")
+cp "${windows_files[@]/#/$windows/}" dist/
+files+=("$(basename "${debs[0]}")" "${windows_files[@]}")
 (cd dist && sha256sum -- "${files[@]}" > SHA256SUMS)
 
 # The items under one language's heading in the newest entry of the changelog.
