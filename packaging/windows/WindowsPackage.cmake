@@ -1,16 +1,15 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# The Windows installer (NSIS) and the portable zip, built from the program
-# file and the licence texts, and their tests under Wine. Included from the
+# The Windows installer (NSIS) and the portable zip, which CPack makes from
+# the install rules below, and their tests under Wine. Included from the
 # top-level CMakeLists.txt in the Windows tree only, after ui/.
 #
-#   cmake --build --preset windows      # also builds both into
-#                                       # build-windows/packaging/windows/out/
+#   cpack --preset windows      # both into build-windows/packaging/windows/out/
 #
 # Both are signed with osslsigncode when MOSTARIC_SIGN_CERT and
-# MOSTARIC_SIGN_KEY name a certificate and its key at build time (see
-# sign.sh); otherwise they are built unsigned, and the build says so.
+# MOSTARIC_SIGN_KEY name a certificate and its key as cpack runs (see
+# sign.sh); otherwise they are made unsigned, and cpack says so.
 if(NOT TARGET mostaric)
   return()
 endif()
@@ -19,13 +18,12 @@ set(MOSTARIC_WINDOWS_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(MOSTARIC_WINDOWS_OUT ${PROJECT_BINARY_DIR}/packaging/windows)
 string(TOLOWER ${PROJECT_NAME} _package_name)
 # The names a Windows user sees: the program file as its version record
-# calls it, and the two downloads.
+# calls it, and the two downloads (without their endings, which CPack adds).
 set(MOSTARIC_WINDOWS_EXE ${PROJECT_NAME}.exe)
-set(MOSTARIC_SETUP_NAME ${_package_name}-${MOSTARIC_VERSION_TEXT}-setup.exe)
-set(MOSTARIC_ZIP_NAME ${_package_name}-${MOSTARIC_VERSION_TEXT}-windows-x64.zip)
-# Per user, where Windows itself puts such programs (FOLDERID_UserProgramFiles).
-set(MOSTARIC_WINDOWS_INSTALL_FOLDER ${PROJECT_NAME})
-string(REPLACE "," "." MOSTARIC_VERSION_DOTTED "${MOSTARIC_VERSION_RECORD}")
+set(CPACK_MOSTARIC_SETUP_NAME ${_package_name}-${MOSTARIC_VERSION_TEXT}-setup)
+set(CPACK_MOSTARIC_ZIP_NAME ${_package_name}-${MOSTARIC_VERSION_TEXT}-windows-x64)
+set(MOSTARIC_SETUP_NAME ${CPACK_MOSTARIC_SETUP_NAME}.exe)
+set(MOSTARIC_ZIP_NAME ${CPACK_MOSTARIC_ZIP_NAME}.zip)
 
 # Qt's licence texts and the Debian source it was built from, as the build of
 # the static Qt left them beside it. The commercial licence is not ours to
@@ -48,59 +46,71 @@ if(NOT MOSTARIC_QT_DEBIAN_RELEASE)
 endif()
 file(GLOB _qt_licences LIST_DIRECTORIES false "${_qt_prefix}/licenses/*")
 list(FILTER _qt_licences EXCLUDE REGEX "/LicenseRef-Qt-Commercial[^/]*$")
-list(SORT _qt_licences)
-list(APPEND _qt_licences "${_qt_prefix}/MOSTARIC-QT-SOURCE.txt")
-if(EXISTS "${_qt_prefix}/debian-patches-series.txt")
-  list(APPEND _qt_licences "${_qt_prefix}/debian-patches-series.txt")
-endif()
 
-# What both the installer and the zip hold, as "source|path inside" lines;
-# the program file itself is added at build time. Text files end in .txt so
-# that a double click opens them.
-set(_payload "${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt|LICENSES/GPL-3.0-or-later.txt")
+# The installed tree, the same in the installer and the zip.
+install(PROGRAMS $<TARGET_FILE:mostaric> DESTINATION . RENAME ${MOSTARIC_WINDOWS_EXE})
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt DESTINATION LICENSES)
 # The notice names the Qt the program links, as its build recorded it.
 configure_file(${MOSTARIC_WINDOWS_DIR}/qt-notice.txt.in ${MOSTARIC_WINDOWS_OUT}/qt-notice.txt @ONLY)
-list(APPEND _payload "${MOSTARIC_WINDOWS_OUT}/qt-notice.txt|LICENSES/Qt/NOTICE.txt")
+install(FILES ${MOSTARIC_WINDOWS_OUT}/qt-notice.txt DESTINATION LICENSES/Qt RENAME NOTICE.txt)
+# Text files end in .txt so that a double click opens them.
 foreach(_file IN LISTS _qt_licences)
   get_filename_component(_name "${_file}" NAME)
   if(NOT _name MATCHES "\\.txt$")
     string(APPEND _name .txt)
   endif()
-  list(APPEND _payload "${_file}|LICENSES/Qt/${_name}")
+  install(FILES ${_file} DESTINATION LICENSES/Qt RENAME ${_name})
 endforeach()
+install(FILES ${_qt_prefix}/MOSTARIC-QT-SOURCE.txt ${_qt_prefix}/debian-patches-series.txt
+        DESTINATION LICENSES/Qt OPTIONAL)
 # The readme is in Windows' form: UTF-8 with a byte order mark (for the
 # Notepad of older Windows) and CRLF line ends.
-set(MOSTARIC_WINDOWS_README ${MOSTARIC_WINDOWS_OUT}/README.txt)
-configure_file(${MOSTARIC_WINDOWS_DIR}/readme.txt.in ${MOSTARIC_WINDOWS_README}
+configure_file(${MOSTARIC_WINDOWS_DIR}/readme.txt.in ${MOSTARIC_WINDOWS_OUT}/README.txt
                @ONLY NEWLINE_STYLE CRLF)
-list(APPEND _payload "${MOSTARIC_WINDOWS_README}|README.txt")
-list(JOIN _payload "\n" MOSTARIC_WINDOWS_PAYLOAD)
+install(FILES ${MOSTARIC_WINDOWS_OUT}/README.txt DESTINATION .)
+# Also CPack's description: its default is in the configuring CMake's own
+# folder, which the tests' cpack, the host's, may not have.
+set(CPACK_PACKAGE_DESCRIPTION_FILE ${MOSTARIC_WINDOWS_OUT}/README.txt)
 
 find_program(MOSTARIC_MAKENSIS makensis)
 find_program(MOSTARIC_OSSLSIGNCODE osslsigncode)
-find_program(MOSTARIC_ZIP zip)
-set(MOSTARIC_LICENCE_PAGE_FILE ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
-set(MOSTARIC_SIGN_SCRIPT ${MOSTARIC_WINDOWS_DIR}/sign.sh)
-set(MOSTARIC_PACKAGE_SETTINGS ${MOSTARIC_WINDOWS_OUT}/package-settings.sh)
-set(MOSTARIC_WINDOWS_PACKAGE_DIR ${MOSTARIC_WINDOWS_OUT}/out)
-configure_file(${MOSTARIC_WINDOWS_DIR}/installer.nsi.in ${MOSTARIC_WINDOWS_OUT}/installer.nsi @ONLY)
-configure_file(${MOSTARIC_WINDOWS_DIR}/package-settings.sh.in ${MOSTARIC_PACKAGE_SETTINGS} @ONLY)
+add_feature_info(windows_package "MOSTARIC_MAKENSIS;MOSTARIC_OSSLSIGNCODE"
+                 "the Windows installer and zip by cpack (packages nsis, osslsigncode); their tests fail without")
 
-set(MOSTARIC_SETUP_FILE ${MOSTARIC_WINDOWS_PACKAGE_DIR}/${MOSTARIC_SETUP_NAME})
-set(MOSTARIC_ZIP_FILE ${MOSTARIC_WINDOWS_PACKAGE_DIR}/${MOSTARIC_ZIP_NAME})
-if(MOSTARIC_MAKENSIS AND MOSTARIC_OSSLSIGNCODE AND MOSTARIC_ZIP)
-  # Always run: make_package.sh rebuilds only when the program, a payload
-  # file, the script or the signing settings of the environment changed.
-  add_custom_target(windows_package ALL
-    COMMAND bash ${MOSTARIC_WINDOWS_DIR}/make_package.sh ${MOSTARIC_PACKAGE_SETTINGS}
-            $<TARGET_FILE:mostaric> ${MOSTARIC_WINDOWS_PACKAGE_DIR}
-    DEPENDS mostaric
-    BYPRODUCTS ${MOSTARIC_SETUP_FILE} ${MOSTARIC_ZIP_FILE}
-    COMMENT "Windows installer and zip"
-    VERBATIM)
-endif()
-add_feature_info(windows_package "MOSTARIC_MAKENSIS;MOSTARIC_OSSLSIGNCODE;MOSTARIC_ZIP"
-                 "the Windows installer and zip (packages nsis, osslsigncode, zip); their tests fail without")
+set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_PACKAGE_NAME ${_package_name})
+set(CPACK_PACKAGE_VERSION ${MOSTARIC_VERSION_TEXT})
+set(CPACK_PACKAGE_VENDOR "${MOSTARIC_PUBLISHER}")
+set(CPACK_PACKAGE_DIRECTORY ${MOSTARIC_WINDOWS_OUT}/out)
+# The zip has no top folder: Windows' "Extract all" makes one named after it.
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+# Per generator: the file names, the release moment and UTC (package-options.cmake);
+# on the staged files, signing, modes and times (stage.cmake); after the
+# installer, what makensis signed (signed.cmake).
+set(CPACK_PROJECT_CONFIG_FILE ${MOSTARIC_WINDOWS_DIR}/package-options.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${MOSTARIC_WINDOWS_DIR}/stage.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${MOSTARIC_WINDOWS_DIR}/signed.cmake)
+set(CPACK_MOSTARIC_SOURCE_DATE_EPOCH ${MOSTARIC_SOURCE_DATE_EPOCH})
+set(CPACK_MOSTARIC_EXE ${MOSTARIC_WINDOWS_EXE})
+set(CPACK_MOSTARIC_SIGN_SCRIPT ${MOSTARIC_WINDOWS_DIR}/sign.sh)
+set(CPACK_MOSTARIC_OSSLSIGNCODE "${MOSTARIC_OSSLSIGNCODE}")
+
+# The installer, from our own template of CPack's: CPack's would install for
+# every user, with administrator rights, and in English.
+configure_file(${MOSTARIC_WINDOWS_DIR}/installer.nsi.in ${MOSTARIC_WINDOWS_OUT}/cpack/NSIS.template.in
+               COPYONLY)
+set(CPACK_MODULE_PATH ${MOSTARIC_WINDOWS_OUT}/cpack)
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS V2 WX "INPUTCHARSET UTF8")
+set(CPACK_NSIS_DISPLAY_NAME "${MOSTARIC_DISPLAY_NAME}")
+# Per user, where Windows itself puts such programs (FOLDERID_UserProgramFiles).
+set(CPACK_PACKAGE_INSTALL_DIRECTORY ${PROJECT_NAME})
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${MOSTARIC_APP_ID})
+set(CPACK_NSIS_URL_INFO_ABOUT "${MOSTARIC_HOMEPAGE}")
+set(CPACK_NSIS_MUI_ICON ${MOSTARIC_ICON_FILE})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
+string(REPLACE "," "." CPACK_MOSTARIC_VERSION_DOTTED "${MOSTARIC_VERSION_RECORD}")
+set(CPACK_MOSTARIC_COPYRIGHT "${MOSTARIC_COPYRIGHT_TEXT}")
+include(CPack)
 
 if(BUILD_TESTING)
   add_subdirectory(${MOSTARIC_WINDOWS_DIR}/tests ${MOSTARIC_WINDOWS_OUT}/tests)

@@ -7,11 +7,11 @@
 # install into, xdotool and ImageMagick. Wine draws 宋体, which NSIS asks for
 # on Chinese pages, only with a replacement face set in the prefix, e.g.
 #   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 宋体 /d 'AR PL UMing CN'
-# Usage: installer_screenshots.sh <package-settings.sh> <installer> <out dir>
+# Usage: installer_screenshots.sh <installer> <out dir> <display name> <app id>
+#   e.g. build-windows/packaging/windows/out/mostaric-1.00-setup.exe shots \
+#        'Mostaric 葡萄酒计算器' org.mostaric.Mostaric    (after cpack --preset windows)
 set -euo pipefail
-settings=$1 setup=$2 shots=$3
-# shellcheck source=/dev/null
-source "$settings"
+setup=$1 shots=$2 display_name=$3 app_id=$4
 : "${DISPLAY:?needs an X display}" "${WINEPREFIX:?needs a Wine prefix}"
 export WINEDEBUG=-all
 mkdir -p "$shots"
@@ -38,7 +38,7 @@ shoot_and_go_on() {
 }
 
 wine "$setup" > /dev/null 2>&1 &
-id=$(wait_window "$MOSTARIC_DISPLAY_NAME 安装")
+id=$(wait_window "$display_name 安装")
 for page in 1-welcome 2-licence 3-folder; do shoot_and_go_on "$id" "installer-$page"; done
 # The progress page goes on to the finish page by itself. Its box would
 # start the program; it is unticked first.
@@ -48,10 +48,10 @@ echo "$shots/installer-4-finish.png"
 xdotool key --window "$id" space Return
 wait
 
-install_dir=$(wine reg query "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$MOSTARIC_APP_ID" \
+install_dir=$(wine reg query "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$app_id" \
   /v InstallLocation | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
 wine "$install_dir\\uninstall.exe" > /dev/null 2>&1 &
-id=$(wait_window "$MOSTARIC_DISPLAY_NAME 卸载 ?")
+id=$(wait_window "$display_name 卸载 ?")
 shoot_and_go_on "$id" uninstaller-1-confirm
 sleep 3
 shoot_and_go_on "$id" uninstaller-2-done

@@ -4,20 +4,22 @@
 # The installer under Wine, silently as an administrator would run it:
 # install into a fresh prefix and check files, shortcut and uninstall entry;
 # start the program; install again over a damaged copy; uninstall and check
-# that the prefix is as before.
-# Usage: check_install.sh <package-settings.sh> <package dir> <wine>
+# that the prefix is as before. What it installs is checked against the zip.
+# Usage: check_install.sh <installer> <zip> <wine> <cmake> <app id> <install folder>
+#                         <program file name> <display name> <version> <publisher>
 set -euo pipefail
-out=$2
+setup=$1 zip=$2 app_id=$5 install_folder=$6 exe=$7 display_name=$8 version=$9 publisher=${10}
 # shellcheck source=wine_env.sh
 source "$(dirname "$0")/wine_env.sh"
-mostaric_package_test "$1" "$out" MOSTARIC_SETUP_NAME "$3"
-setup=$PACKAGE_FILE
+mostaric_package_test "$setup" "$3"
+packaged=$WORK/packaged
+unpack_zip "$zip" "$packaged" "$4" > "$WORK/files.txt"
 
-key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$MOSTARIC_APP_ID"
+key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$app_id"
 local_app_data=$(unix_path "$("$WINE" cmd /c echo %LOCALAPPDATA% | tr -d '\r')")
 start_menu=$(unix_path "$("$WINE" cmd /c echo %APPDATA% | tr -d '\r')")/Microsoft/Windows/"Start Menu"/Programs
-dir=$local_app_data/Programs/$MOSTARIC_INSTALL_FOLDER
-shortcut=$start_menu/$MOSTARIC_DISPLAY_NAME.lnk
+dir=$local_app_data/Programs/$install_folder
+shortcut=$start_menu/$display_name.lnk
 snapshot() { (cd "$WINEPREFIX" && find drive_c | LC_ALL=C sort); }
 wineserver -w
 snapshot > "$WORK/before.txt"
@@ -27,14 +29,14 @@ install() {
   wineserver -w
 }
 
-# Every staged file is installed as it is, and nothing else but the uninstaller.
+# Every file of the zip is installed as it is, and nothing else but the uninstaller.
 check_installed() {
   local rel
   [ -d "$dir" ] || fail "nothing installed in $dir"
   while read -r rel; do
-    cmp -s "$out/payload/$rel" "$dir/$rel" || fail "$rel is not installed as packaged"
-  done < "$out/files.txt"
-  diff <(cat "$out/files.txt"; echo uninstall.exe) <(cd "$dir" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) ||
+    cmp -s "$packaged/$rel" "$dir/$rel" || fail "$rel is not installed as packaged"
+  done < "$WORK/files.txt"
+  diff <(cat "$WORK/files.txt"; echo uninstall.exe) <(cd "$dir" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) ||
     fail "the installed files are not the packaged ones"
   [ -f "$shortcut" ] || fail "no Start menu shortcut $shortcut"
   [ "$(ls "$start_menu" | grep -c '\.lnk$')" -eq 1 ] || fail "not exactly one shortcut in the Start menu"
@@ -49,10 +51,10 @@ while IFS='|' read -r name want; do
   got=$(reg_value "$entry" "$name")
   [ "$got" = "$want" ] || fail "$name in the uninstall entry is '$got', not '$want'"
 done <<TABLE
-DisplayName|$MOSTARIC_DISPLAY_NAME
-DisplayVersion|$MOSTARIC_VERSION_TEXT
-Publisher|$MOSTARIC_PUBLISHER
-DisplayIcon|$("$WINE" winepath -w "$dir" 2> /dev/null | tr -d '\r')\\$MOSTARIC_WINDOWS_EXE,0
+DisplayName|$display_name
+DisplayVersion|$version
+Publisher|$publisher
+DisplayIcon|$("$WINE" winepath -w "$dir" 2> /dev/null | tr -d '\r')\\$exe,0
 NoModify|dword:00000001
 NoRepair|dword:00000001
 TABLE
@@ -64,15 +66,15 @@ uninstall=$(reg_value "$entry" QuietUninstallString)
 [[ $uninstall == *'uninstall.exe" /S' ]] || fail "QuietUninstallString is '$uninstall'"
 echo "ok: uninstall entry"
 
-start_and_close "$dir/$MOSTARIC_WINDOWS_EXE"
+start_and_close "$dir/$exe"
 
 # Over an installed copy whose program file was damaged and with a file the
 # old uninstaller knows: both replaced, entry and shortcut once.
-echo broken > "$dir/$MOSTARIC_WINDOWS_EXE"
+echo broken > "$dir/$exe"
 rm "$dir/README.txt"
 install
 check_installed
-[ "$("$WINE" reg query "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall" | tr -d '\r' | grep -c "$MOSTARIC_APP_ID\$")" -eq 1 ] ||
+[ "$("$WINE" reg query "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall" | tr -d '\r' | grep -c "$app_id\$")" -eq 1 ] ||
   fail "not exactly one uninstall entry after the second install"
 echo "ok: second install over the first"
 

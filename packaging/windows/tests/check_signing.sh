@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Signing: builds the package again with a certificate made on the spot,
-# time-stamped by a local time-stamp server with a certificate of its own,
-# and verifies the signatures and time stamps of the program file and the
-# installer; the build without a certificate says that it is unsigned and
-# signs nothing.
-# Usage: check_signing.sh <package-settings.sh> <program file> <work dir> <openssl> <python3>
+# Signing: packs again with a certificate made on the spot, time-stamped by
+# a local time-stamp server with a certificate of its own, and verifies the
+# signatures and time stamps of the program file and the installer; packing
+# without a certificate says that it is unsigned and signs nothing.
+# Usage: check_signing.sh <cpack> <CPackConfig.cmake> <work dir> <openssl> <python3>
+#                         <osslsigncode> <program file name> <installer name> <zip name>
 set -euo pipefail
-settings=$1 program=$2 work=$3 openssl=$4 python=$5
-here=$(cd "$(dirname "$0")/.." && pwd)
-# shellcheck source=/dev/null
-source "$settings"
+cpack=$1 config=$2 work=$3 openssl=$4 python=$5 osslsigncode=$6 exe=$7 setup=$8 zip=$9
 fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -x "$openssl" ] || fail "openssl not found (package openssl)"
-[ -x "$MOSTARIC_OSSLSIGNCODE" ] || fail "osslsigncode not found (package osslsigncode)"
+[ -x "$osslsigncode" ] || fail "osslsigncode not found (package osslsigncode)"
+# Packs into $1 and keeps what cpack and makensis said; the program file as
+# the zip holds it goes beside, as $1.exe.
+pack() {
+  "$cpack" --verbose --config "$config" -B "$work/$1" > "$work/$1.log" || { cat "$work/$1.log"; fail "cpack failed"; }
+  grep -E '^(Not )?[Ss]igned: ' "$work/$1.log"
+  unzip -p "$work/$1/$zip" "$exe" > "$work/$1.exe"
+}
 rm -rf "$work"
 mkdir -p "$work"
 
@@ -43,11 +47,11 @@ for _ in $(seq 50); do [ -s "$work/tsa-port" ] && break; sleep 0.1; done
 url=http://127.0.0.1:$(cat "$work/tsa-port")/
 
 # The proxy variables of the environment would send the request elsewhere.
-env -u http_proxy -u HTTP_PROXY MOSTARIC_SIGN_CERT="$work/cert.pem" MOSTARIC_SIGN_KEY="$work/key.pem" \
-  MOSTARIC_SIGN_TIMESTAMP_URL="$url" \
-  bash "$here/make_package.sh" "$settings" "$program" "$work/signed" | tee "$work/signed.log"
-for file in "$work/signed/payload/$MOSTARIC_WINDOWS_EXE" "$work/signed/$MOSTARIC_SETUP_NAME"; do
-  "$MOSTARIC_OSSLSIGNCODE" verify -CAfile "$work/cert.pem" -TSA-CAfile "$work/tsa-cert.pem" -in "$file" |
+(unset http_proxy HTTP_PROXY
+  export MOSTARIC_SIGN_CERT=$work/cert.pem MOSTARIC_SIGN_KEY=$work/key.pem MOSTARIC_SIGN_TIMESTAMP_URL=$url
+  pack signed)
+for file in "$work/signed.exe" "$work/signed/$setup"; do
+  "$osslsigncode" verify -CAfile "$work/cert.pem" -TSA-CAfile "$work/tsa-cert.pem" -in "$file" |
     tee "$work/verify.log"
   grep -q '^Signature verification: ok' "$work/verify.log" || fail "$file: signature not verified"
   grep -q 'Subject: /CN=Mostaric test signer' "$work/verify.log" || fail "$file: not signed by the test certificate"
@@ -56,19 +60,18 @@ for file in "$work/signed/payload/$MOSTARIC_WINDOWS_EXE" "$work/signed/$MOSTARIC
 done
 [ "$(grep -c "^Signed: .*, time-stamped by $url\$" "$work/signed.log")" -eq 3 ] ||
   fail "not program, uninstaller and installer signed and time-stamped"
-cmp -s "$work/signed/payload/$MOSTARIC_WINDOWS_EXE" <(unzip -p "$work/signed/$MOSTARIC_ZIP_NAME" "$MOSTARIC_WINDOWS_EXE") ||
-  fail "the zip does not hold the signed program file"
+# The installer packs the program file that the zip holds: signed once.
+installer_payload=$(find "$work/signed/_CPack_Packages" -path "*/NSIS/*/$exe")
+cmp "$installer_payload" "$work/signed.exe" || fail "the installer and the zip do not hold one signed program file"
 
 # Without a certificate: unsigned, and said so.
-env -u MOSTARIC_SIGN_CERT -u MOSTARIC_SIGN_KEY \
-  bash "$here/make_package.sh" "$settings" "$program" "$work/unsigned" | tee "$work/unsigned.log"
+(unset MOSTARIC_SIGN_CERT MOSTARIC_SIGN_KEY && pack unsigned)
 [ "$(grep -c '^Not signed: ' "$work/unsigned.log")" -eq 3 ] || fail "the unsigned build does not say so"
-! "$MOSTARIC_OSSLSIGNCODE" verify -in "$work/unsigned/$MOSTARIC_SETUP_NAME" > /dev/null 2>&1 ||
+! "$osslsigncode" verify -in "$work/unsigned/$setup" > /dev/null 2>&1 ||
   fail "the unsigned installer has a signature"
 # Signing adds the signature and nothing else: without it the program file is
 # the unsigned build's, byte for byte, as a rebuild of a release compares it.
-"$MOSTARIC_OSSLSIGNCODE" remove-signature -in "$work/signed/payload/$MOSTARIC_WINDOWS_EXE" \
-  -out "$work/signature-removed.exe" > /dev/null
-cmp "$work/signature-removed.exe" "$work/unsigned/payload/$MOSTARIC_WINDOWS_EXE" ||
+"$osslsigncode" remove-signature -in "$work/signed.exe" -out "$work/signature-removed.exe" > /dev/null
+cmp "$work/signature-removed.exe" "$work/unsigned.exe" ||
   fail "the signed program file without its signature is not the unsigned one"
 echo "ok: signed, time-stamped and verified; unsigned without a certificate"

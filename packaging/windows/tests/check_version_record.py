@@ -1,124 +1,71 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The version records of the program file and the installer, read from the
-resource section of each file: the numbers, Chinese (PRC) as language and the
-texts of the identity, and an icon in both.
-Usage: check_version_record.py <package-settings.sh> <package dir>"""
-import shlex
-import struct
+"""The version records of the program file, as the zip holds it, and of the
+installer, read by pefile: the numbers, Chinese (PRC) as language, the
+identity's texts, and an icon in both.
+Usage: check_version_record.py <zip> <program file name> <installer>
+       <version a.b.c.d> <display name> <version text> <publisher>"""
 import sys
+import zipfile
 
-RT_GROUP_ICON, RT_VERSION = 14, 16
+import pefile
 
-
-def settings(path):
-    values = {}
-    for line in open(path, encoding="utf-8"):
-        if line.startswith("MOSTARIC_") and "=" in line:
-            name, value = line.split("=", 1)
-            try:
-                values[name] = (shlex.split(value) or [""])[0]
-            except ValueError:  # the payload list spans lines; not needed here
-                pass
-    return values
+CHINESE_PRC, UTF16 = 0x0804, 1200
 
 
-def resources(data):
-    """{type: [(language, bytes)]} from the PE file's .rsrc section."""
-    pe = struct.unpack_from("<I", data, 0x3C)[0]
-    assert data[pe:pe + 4] == b"PE\0\0", "not a PE file"
-    sections, optional = struct.unpack_from("<H12xH", data, pe + 6)
-    magic = struct.unpack_from("<H", data, pe + 24)[0]
-    directories = pe + 24 + (112 if magic == 0x20B else 96)
-    rsrc_rva = struct.unpack_from("<I", data, directories + 2 * 8)[0]
-    table = pe + 24 + optional
-    for i in range(sections):
-        _, size, rva, raw_size, raw = struct.unpack_from("<8sIIII", data, table + 40 * i)
-        if rva <= rsrc_rva < rva + max(size, raw_size):
-            base, delta = raw + rsrc_rva - rva, rva - raw
-            break
-    else:
-        raise AssertionError("no resource section")
-
-    def entries(offset):
-        named, numbered = struct.unpack_from("<12xHH", data, base + offset)
-        for i in range(named + numbered):
-            ident, target = struct.unpack_from("<II", data, base + offset + 16 + 8 * i)
-            yield ident, target
-
-    found = {}
-    for kind, names in entries(0):
-        for _, languages in entries(names & 0x7FFFFFFF):
-            for language, leaf in entries(languages & 0x7FFFFFFF):
-                rva, size = struct.unpack_from("<II", data, base + leaf)
-                found.setdefault(kind, []).append((language, data[rva - delta:rva - delta + size]))
-    return found
+def resource_languages(pe, kind):
+    """The language of each resource of that type."""
+    return [language.id
+            for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries if entry.id == pefile.RESOURCE_TYPE[kind]
+            for name in entry.directory.entries
+            for language in name.directory.entries]
 
 
-def version_record(block):
-    """(fixed file version, {block key: {name: text}}, translations)."""
-    def node(offset):
-        length, value_length, kind = struct.unpack_from("<HHH", block, offset)
-        end = block.index(b"\0\0", offset + 6)
-        while (end - offset - 6) % 2:
-            end = block.index(b"\0\0", end + 1)
-        key = block[offset + 6:end].decode("utf-16-le")
-        value = (end + 2 + 3) & ~3
-        size = value_length * 2 if kind == 1 else value_length
-        children = (value + size + 3) & ~3
-        return key, block[value:value + size], offset + length, children
-
-    key, fixed, stop, child = node(0)
-    assert key == "VS_VERSION_INFO", key
-    ms, ls = struct.unpack_from("<8xII", fixed)
-    version = (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF)
+def version_record(pe):
+    """(fixed file version, {string table: {name: text}}, translations)."""
+    fixed = pe.VS_FIXEDFILEINFO[0]
+    version = (fixed.FileVersionMS >> 16, fixed.FileVersionMS & 0xFFFF,
+               fixed.FileVersionLS >> 16, fixed.FileVersionLS & 0xFFFF)
     tables, translations = {}, []
-    while child < stop:
-        name, _, end, grandchild = node(child)
-        while grandchild < end:
-            table, value, table_end, item = node(grandchild)
-            if name == "StringFileInfo":
-                texts = tables.setdefault(table.lower(), {})
-                while item < table_end:
-                    text_name, text, text_end, _ = node(item)
-                    texts[text_name] = text.decode("utf-16-le").rstrip("\0")
-                    item = (text_end + 3) & ~3
-            else:
-                translations += struct.unpack("<%dH" % (len(value) // 2), value)
-            grandchild = (table_end + 3) & ~3
-        child = (end + 3) & ~3
+    for info in (item for items in pe.FileInfo for item in items):
+        if info.Key == b"StringFileInfo":
+            for table in info.StringTable:
+                tables[table.LangID.decode().lower()] = {
+                    name.decode(): text.decode() for name, text in table.entries.items()}
+        elif info.Key == b"VarFileInfo":
+            for var in info.Var:
+                translations += [int(n, 16) for n in var.entry[b"Translation"].split()]
     return version, tables, translations
 
 
 def main():
-    config, out = settings(sys.argv[1]), sys.argv[2]
-    numbers = tuple(int(n) for n in config["MOSTARIC_VERSION_DOTTED"].split("."))
+    zip_path, exe, setup, dotted, product, text, publisher = sys.argv[1:8]
+    numbers = tuple(int(n) for n in dotted.split("."))
     files = {
-        "program": (out + "/payload/" + config["MOSTARIC_WINDOWS_EXE"], config["MOSTARIC_DISPLAY_NAME"]),
-        "installer": (out + "/" + config["MOSTARIC_SETUP_NAME"], config["MOSTARIC_DISPLAY_NAME"]),
+        "program": zipfile.ZipFile(zip_path).read(exe),
+        "installer": open(setup, "rb").read(),
     }
     failures = []
-    for what, (path, product) in files.items():
-        found = resources(open(path, "rb").read())
-        if RT_GROUP_ICON not in found:
+    for what, data in files.items():
+        pe = pefile.PE(data=data)
+        if not resource_languages(pe, "RT_GROUP_ICON"):
             failures.append(f"{what}: no icon")
-        records = found.get(RT_VERSION, [])
-        if len(records) != 1:
-            failures.append(f"{what}: {len(records)} version records")
+        languages = resource_languages(pe, "RT_VERSION")
+        if len(languages) != 1:
+            failures.append(f"{what}: {len(languages)} version records")
             continue
-        language, block = records[0]
-        version, tables, translations = version_record(block)
+        version, tables, translations = version_record(pe)
         texts = tables.get("080404b0", {})
         expected = [
-            ("language of the record", language, 0x0804),
+            ("language of the record", languages[0], CHINESE_PRC),
             ("file version numbers", version, numbers),
             ("string table", sorted(tables), ["080404b0"]),
-            ("translation", translations, [0x0804, 1200]),
+            ("translation", translations, [CHINESE_PRC, UTF16]),
             ("ProductName", texts.get("ProductName"), product),
-            ("ProductVersion", texts.get("ProductVersion"), config["MOSTARIC_VERSION_TEXT"]),
-            ("FileVersion", texts.get("FileVersion"), config["MOSTARIC_VERSION_TEXT"]),
-            ("CompanyName", texts.get("CompanyName"), config["MOSTARIC_PUBLISHER"]),
+            ("ProductVersion", texts.get("ProductVersion"), text),
+            ("FileVersion", texts.get("FileVersion"), text),
+            ("CompanyName", texts.get("CompanyName"), publisher),
         ]
         for name, got, want in expected:
             if got != want:

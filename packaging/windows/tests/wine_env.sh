@@ -8,16 +8,18 @@
 fail() { echo "FAIL: $*" >&2; exit 1; }
 MOSTARIC_SMOKE_TEST=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../../ui/tests" && pwd)/wine_smoke_test.sh
 
-# What the install and zip checks start from: the package settings ($1), the
-# package file named by the settings variable $3 in the package dir ($2),
-# which must have been built, as PACKAGE_FILE, and a fresh prefix for the
-# wine program $4.
+# What the install and zip checks start from: the package file $1, which
+# cpack must have made, and a fresh prefix for the wine program $2.
 mostaric_package_test() {
-  # shellcheck source=/dev/null
-  source "$1"
-  PACKAGE_FILE=$2/${!3}
-  [ -f "$PACKAGE_FILE" ] || fail "no $PACKAGE_FILE (build the target windows_package)"
-  mostaric_wine_prefix "$4"
+  [ -f "$1" ] || fail "no $1 (run cpack in the windows tree, or the test windows_package_cpack)"
+  mostaric_wine_prefix "$2"
+}
+
+# The files of a zip $1 unpacked into the folder $2 by CMake ($3), as
+# sorted relative paths.
+unpack_zip() {
+  mkdir -p "$2"
+  (cd "$2" && "$3" -E tar xf "$1" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 }
 
 mostaric_wine_prefix() {

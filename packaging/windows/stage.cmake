@@ -1,0 +1,30 @@
+# SPDX-FileCopyrightText: 2026 The Mostaric developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Run by cpack on the staged files before it makes each package
+# (CPACK_PRE_BUILD_SCRIPTS of WindowsPackage.cmake): signs the program file
+# and gives every file the modes the usual umask leaves and the release
+# moment as its time, which the installer and the zip both keep.
+set(staged "${CPACK_TEMPORARY_DIRECTORY}")
+set(program "${staged}/${CPACK_MOSTARIC_EXE}")
+# What makensis's signing says goes there (installer.nsi.in, signed.cmake).
+file(REMOVE "${CPACK_TOPLEVEL_DIRECTORY}/signed.txt")
+
+# Signed once per cpack run, so that the installer and the zip hold the same
+# signed bytes: a time stamp differs from one signing to the next.
+file(SHA256 "${program}" unsigned)
+get_property(signed GLOBAL PROPERTY mostaric_signed_${unsigned})
+if(signed)
+  file(COPY_FILE "${signed}" "${program}")
+else()
+  execute_process(COMMAND bash "${CPACK_MOSTARIC_SIGN_SCRIPT}" "${CPACK_MOSTARIC_OSSLSIGNCODE}" "${program}"
+                          "${CPACK_NSIS_DISPLAY_NAME}" "${CPACK_NSIS_URL_INFO_ABOUT}"
+                  COMMAND_ERROR_IS_FATAL ANY)
+  set_property(GLOBAL PROPERTY mostaric_signed_${unsigned} "${program}")
+endif()
+
+file(CHMOD_RECURSE "${staged}" FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+     DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+file(CHMOD "${program}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+     WORLD_READ WORLD_EXECUTE)
+execute_process(COMMAND find "${staged}" -exec touch -h -d "@$ENV{SOURCE_DATE_EPOCH}" {} +
+                COMMAND_ERROR_IS_FATAL ANY)
