@@ -51,7 +51,7 @@ list(FILTER _qt_licences EXCLUDE REGEX "/LicenseRef-Qt-Commercial[^/]*$")
 install(PROGRAMS $<TARGET_FILE:mostaric> DESTINATION . RENAME ${MOSTARIC_WINDOWS_EXE})
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt DESTINATION LICENSES)
 # The notice names the Qt the program links, as its build recorded it.
-configure_file(${MOSTARIC_WINDOWS_DIR}/qt-notice.txt.in ${MOSTARIC_WINDOWS_OUT}/qt-notice.txt @ONLY)
+configure_file(${MOSTARIC_WINDOWS_DIR}/qt_notice.txt.in ${MOSTARIC_WINDOWS_OUT}/qt-notice.txt @ONLY)
 install(FILES ${MOSTARIC_WINDOWS_OUT}/qt-notice.txt DESTINATION LICENSES/Qt RENAME NOTICE.txt)
 # Text files end in .txt so that a double click opens them.
 foreach(_file IN LISTS _qt_licences)

@@ -28,3 +28,18 @@ file(CHMOD "${program}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_R
      WORLD_READ WORLD_EXECUTE)
 execute_process(COMMAND find "${staged}" -exec touch -h -d "@$ENV{SOURCE_DATE_EPOCH}" {} +
                 COMMAND_ERROR_IS_FATAL ANY)
+
+# CMake before 4.4 lists the staged files in the order the file system gives
+# them, which differs from one file system to another: the uninstaller's
+# lists, which CPack takes as given, are sorted here, deepest folder first.
+file(GLOB_RECURSE files LIST_DIRECTORIES true RELATIVE "${staged}" "${staged}/*")
+set(CPACK_NSIS_DELETE_FILES "")
+set(CPACK_NSIS_DELETE_DIRECTORIES "")
+foreach(file IN LISTS files)
+  string(REPLACE "/" "\\" path "${file}")
+  if(IS_DIRECTORY "${staged}/${file}")
+    string(PREPEND CPACK_NSIS_DELETE_DIRECTORIES "  RMDir \"$INSTDIR\\${path}\"\n")
+  else()
+    string(APPEND CPACK_NSIS_DELETE_FILES "  Delete \"$INSTDIR\\${path}\"\n")
+  endif()
+endforeach()

@@ -47,7 +47,7 @@ MOSTARIC_WINDOWS_BUILD_PACKAGES=(
 )
 # Running them under Wine and picturing them, beside the test command's own.
 MOSTARIC_WINDOWS_TEST_PACKAGES=(
-  wine wine64 unzip xdotool imagemagick
+  wine wine64 unzip xdotool imagemagick python3-pefile
 )
 
 # Qt Designer, to open and edit the windows' forms (ui/*.ui); not needed to
