@@ -43,19 +43,22 @@ noon=$(LC_ALL=C date -u -d "$date 12:00" '+%a, %d %b %Y %H:%M:%S +0000')
 for value in FILEVERSION PRODUCTVERSION; do
   expect "$rc" "^$value $record\s*$" "$value"
 done
-for value in FileVersion ProductVersion; do
-  expect "$rc" "VALUE \"$value\", \"$(re "$version")\"" "$value"
-done
 # The program's Chinese name and its publisher are the same on both systems.
 zh_name=$(sed -n 's/^Name\[zh_CN\]=//p' "$desktop")
 [ -n "$zh_name" ] || fail "desktop entry: no Name[zh_CN]"
 expect "$metainfo" "<name xml:lang=\"zh-CN\">$(re "$zh_name")</name>" "Chinese name"
-for value in FileDescription ProductName; do
-  expect "$rc" "VALUE \"$value\", \"$(re "$zh_name")\"" "$value"
-done
 publisher=$(sed -n 's:.*<developer_name>\(.*\)</developer_name>.*:\1:p' "$metainfo")
 [ -n "$publisher" ] || fail "metainfo: no developer name"
-expect "$rc" "VALUE \"CompanyName\", \"$(re "$publisher")\"" "CompanyName"
+# each text of the Windows version record | what it must say
+while IFS='|' read -r value text; do
+  expect "$rc" "VALUE \"$value\", \"$(re "$text")\"" "$value"
+done << VALUES
+FileVersion|$version
+ProductVersion|$version
+FileDescription|$zh_name
+ProductName|$zh_name
+CompanyName|$publisher
+VALUES
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"

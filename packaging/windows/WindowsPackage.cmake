@@ -84,10 +84,10 @@ set(CPACK_PACKAGE_VENDOR "${MOSTARIC_PUBLISHER}")
 set(CPACK_PACKAGE_DIRECTORY ${MOSTARIC_WINDOWS_OUT}/out)
 # The zip has no top folder: Windows' "Extract all" makes one named after it.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-# Per generator: the file names, the release moment and UTC (package-options.cmake);
+# Per generator: the file names, the release moment and UTC (package_options.cmake);
 # on the staged files, signing, modes and times (stage.cmake); after the
 # installer, what makensis signed (signed.cmake).
-set(CPACK_PROJECT_CONFIG_FILE ${MOSTARIC_WINDOWS_DIR}/package-options.cmake)
+set(CPACK_PROJECT_CONFIG_FILE ${MOSTARIC_WINDOWS_DIR}/package_options.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${MOSTARIC_WINDOWS_DIR}/stage.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${MOSTARIC_WINDOWS_DIR}/signed.cmake)
 set(CPACK_MOSTARIC_SOURCE_DATE_EPOCH ${MOSTARIC_SOURCE_DATE_EPOCH})
