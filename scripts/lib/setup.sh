@@ -39,15 +39,16 @@ MOSTARIC_TEST_PACKAGES=(
 )
 
 # Building the Windows program, its installer and zip: MinGW, Ninja, NSIS,
-# the signing tool, zip, and OpenSSL, which the Windows tree's signing test
-# finds when the tree is configured.
+# the signing tool, and OpenSSL, which the Windows tree's signing test finds
+# when the tree is configured.
 MOSTARIC_WINDOWS_BUILD_PACKAGES=(
   "${MOSTARIC_RUN_PACKAGES[@]}" "${MOSTARIC_PACKAGE_TOOLS[@]}"
-  g++-mingw-w64-x86-64-posix ninja-build nsis osslsigncode zip openssl
+  g++-mingw-w64-x86-64-posix ninja-build nsis osslsigncode openssl
 )
-# Running them under Wine and picturing them, beside the test command's own.
+# Running them under Wine, picturing them and reading their version records,
+# beside the test command's own.
 MOSTARIC_WINDOWS_TEST_PACKAGES=(
-  wine wine64 unzip xdotool imagemagick python3-pefile
+  wine wine64 xdotool imagemagick python3-pefile
 )
 
 # Qt Designer, to open and edit the windows' forms (ui/*.ui); not needed to
