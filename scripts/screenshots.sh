@@ -11,6 +11,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/setup.sh
 
-mostaric_install_packages "${MOSTARIC_TEST_PACKAGES[@]}"
-cmake --preset ci > /dev/null
-cmake --build --preset screenshots
+mostaric_install_packages "${MOSTARIC_TEST_PACKAGES[@]}" && cmake --workflow --preset screenshots
