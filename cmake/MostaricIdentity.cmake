@@ -58,7 +58,7 @@ foreach(_release IN LISTS _releases)
   set(${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
 endforeach()
 
-# The header the program reads these from: build/generated/mostaric_build_info.h.
+# The header the program reads these from: generated/mostaric_build_info.h in the tree.
 set(MOSTARIC_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/mostaric_build_info.h.in
                ${MOSTARIC_GENERATED_DIR}/mostaric_build_info.h @ONLY)
