@@ -55,8 +55,12 @@ clone_at() {
     git clone -q --no-checkout "$PWD" "$1"
   fi
   git -C "$1" fetch -q "$PWD" "$commit"
+  # A tree keeps the path of the toolchain file it was first configured
+  # with: where the toolchains changed, the trees are made afresh.
+  local kept=(-e '/build*/')
+  git -C "$1" diff --quiet HEAD "$commit" -- 'cmake/toolchain*' 2> /dev/null || kept=()
   git -C "$1" checkout -q --force --detach "$commit"
-  git -C "$1" clean -q -ffdx -e '/build*/'
+  git -C "$1" clean -q -ffdx "${kept[@]}"
 }
 
 # Releases in the clone at $1 with the environment settings that follow; no
