@@ -1,24 +1,13 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
-# The Qt for Windows that the program links statically, as an initial cache
-# for Qt's own configure (cmake -C): Qt's feature switches, off for all that
-# neither the program nor its tests touch. Whatever Qt links of a feature
-# that is on (the accessibility factory and the style sheet style name every
-# widget class they know) ends up in mostaric.exe, so each widget, dialog and
-# format left out here is code the program no longer carries.
-# scripts/build_qt_windows.sh keys its cache on this file: a change here
-# builds Qt again, and nothing else needs to know.
-#
-# Kept on: Core, Gui and Widgets; the windows platform plugin with its
-# accessibility, clipboard, drag and drop, input methods and high-DPI
-# scaling; the widgets of the two forms and what they are made of (label,
-# line edit, push button, combo box with its list view and scroll bar,
-# menu, tooltip); Fusion and the style sheets of the field marks (which
-# need the Windows style beneath them); PNG and ICO for the icon; opening
-# the forum link; and QProcess, QRegularExpression and QTemporaryFile for
-# the tests. OpenGL stays too: the windows platform plugin does not build
-# without it.
+# The static Qt for Windows, as an initial cache for Qt's configure (cmake
+# -C): off, every feature neither the program nor its tests touch, since the
+# accessibility factory and the style sheet style pull in every widget they
+# know. A change here builds Qt again (the cache key includes this file).
+# Kept: the windows platform plugin with accessibility, clipboard, input
+# methods and high-DPI; the forms' widgets; Fusion and style sheets; PNG and
+# ICO; opening the forum link; QProcess, QRegularExpression, QTemporaryFile
+# for the tests.
 
 macro(mostaric_qt_off)
   foreach(_feature IN ITEMS ${ARGN})
@@ -34,36 +23,34 @@ set(QT_BUILD_TESTS OFF CACHE BOOL "")
 set(QT_BUILD_BENCHMARKS OFF CACHE BOOL "")
 # Qt's bill of materials: nothing ships it.
 set(QT_GENERATE_SBOM OFF CACHE BOOL "")
-# For size: -Os. A static Qt already puts each function and datum in a
-# section of its own and hands --gc-sections to every program it links
-# (Qt's gc_binaries), so that the linker drops what nothing calls.
+# -Os; Qt's gc_binaries already drops at link time what nothing calls.
 set(FEATURE_optimize_size ON CACHE BOOL "")
 
-# Modules, and Qt's own copies of the libraries it needs, not the system's
-# (there is none for MinGW); no OpenSSL, no wintab in the +dfsg source.
+# Qt's own copies of libraries (MinGW has none); no wintab in the +dfsg source.
 mostaric_qt_off(sql network dbus printsupport concurrent xml vulkan icu glib fontconfig
                 tabletevent)
 mostaric_qt_off(system_zlib system_png system_jpeg system_pcre2 system_freetype
                 system_harfbuzz system_doubleconversion)
 set(INPUT_openssl no CACHE STRING "")
+# Widgets paint with the raster engine: no OpenGL (Qt's -no-opengl).
+set(INPUT_opengl no CACHE STRING "")
 
-# Core: files, time zones, XML and models the program never meets. The
-# regular expressions stay: Qt's build requires PCRE2, and the tests use them.
+# Core; PCRE2 stays (Qt's build requires it), without its JIT compiler: the
+# tests' few patterns match as fast interpreted.
+set(QT_EXTRA_DEFINES PCRE2_DISABLE_JIT CACHE STRING "")
 mostaric_qt_off(commandlineparser filesystemwatcher sharedmemory systemsemaphore mimetype
                 timezone xmlstream jalalicalendar hijricalendar
                 islamiccivilcalendar datetimeparser sha3_fast sortfilterproxymodel
                 identityproxymodel transposeproxymodel concatenatetablesproxymodel)
 
-# Gui: the direct2d platform plugin (direct2d itself stays, for DirectWrite),
-# documents, images and models of other programs. FreeType
-# stays: the tests' offscreen platform draws with it, and the windows
-# platform plugin offers it besides DirectWrite.
+# Gui: direct2d stays for DirectWrite, FreeType for the tests' offscreen
+# platform.
 mostaric_qt_off(direct2d1_1 movie picture pdf systemtrayicon sessionmanager whatsthis
                 textodfwriter textmarkdownreader textmarkdownwriter
                 undocommand undostack undogroup filesystemmodel
                 gif jpeg imageformat_jpeg imageformat_ppm imageformat_xbm)
 
-# Widgets: every widget, dialog, style and gesture the forms do not hold.
+# Widgets the forms do not hold.
 mostaric_qt_off(style_windowsvista style_windows11 gestures
                 calendarwidget datetimeedit spinbox keysequenceedit dial
                 lcdnumber progressbar splashscreen splitter stackedwidget

@@ -1,16 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
-# Builds a static Qt for 64-bit Windows from Debian's own qt6-base source
-# package (its patch series applied), with Debian's mingw-w64 and Debian's
-# installed Qt as the host tools. The windows preset's toolchain runs it when
-# the tree is configured, on the newest Debian release or in a root of it
-# (scripts/lib/newest_debian.sh). The result is kept in the per-machine
-# cache, keyed by the source version and the configure options, reused until
-# that key changes, and built by one command at a time. Prints the install
-# prefix as its last line.
-#
+# Builds a static Qt for 64-bit Windows from Debian's qt6-base source
+# package (Debian's patches applied) with mingw-w64, and Debian's installed Qt
+# as the host tools. The windows preset's toolchain runs it. Kept in the
+# per-machine cache, keyed by the source version and the configure options.
+# Prints the install prefix as its last line.
 # Usage: scripts/build_qt_windows.sh [--print-prefix]
 #   --print-prefix  only print where the cached Qt is (or would be) installed
 set -euo pipefail
@@ -20,46 +15,35 @@ source "$here/scripts/lib/setup.sh"
 step() { printf '[qt-windows] %s\n' "$*" >&2; }
 fail() { printf '[qt-windows] FAILED at step: %s\n' "$*" >&2; exit 1; }
 
-# The host tools (moc, rcc, uic) come from Debian's Qt, so the source must be
-# the very version installed on this machine.
+# The host tools (moc, rcc, uic) are Debian's: the source is their version.
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) ||
   fail "find the installed qt6-base-dev (install it first)"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
 
-# What Qt is built with: the feature switches of cmake/QtWindowsFeatures.cmake,
-# whose every line but the comments is part of the cache key.
+# The key: the versions, the feature switches but their comments, our patch.
 features=$here/cmake/QtWindowsFeatures.cmake
-settings=$(grep -v '^ *#' "$features")
-# What keeps Qt's libraries, and so every program linked with them, the same
-# byte for byte on any machine and under any user: the prefix compiled in
-# (qt_prfxpath) is this fixed name, not the cache it is installed to; source
-# and build paths are mapped to fixed names in __FILE__ and debug data; and
-# times (rcc's file times, __DATE__) come from the source package's changelog.
+patch=$here/cmake/qt_windows.patch
+settings=$(grep -v '^ *#' "$features"; cat "$patch")
+# The same bytes on any machine: a fixed prefix compiled in (not the cache),
+# source and build paths mapped to fixed names, and times from the source
+# package's changelog.
 fixed_prefix=/opt/mostaric-qt-windows
 key_text="qt6-base ${qt_version} $(x86_64-w64-mingw32-g++-posix -dumpfullversion 2>/dev/null || true) ${settings} prefix=$fixed_prefix mapped"
 key=$(sha256sum <<< "$key_text" | cut -c1-12)
 cache_root=$MOSTARIC_CACHE/qt-windows
 prefix="$cache_root/${qt_version//[^A-Za-z0-9.+-]/_}-$key"
 
-if [ "${1:-}" = --print-prefix ]; then
-  echo "$prefix"
-  exit 0
-fi
-# One builder at a time: a second command waits for the first's Qt, which
-# also keeps the work folder below to one builder.
+[ "${1:-}" != --print-prefix ] || { echo "$prefix"; exit 0; }
+# One builder at a time, also of the work folder.
 mkdir -p "$cache_root"
 exec {lock}> "$cache_root.lock"
 flock "$lock"
-if [ -f "$prefix/.complete" ]; then
-  echo "$prefix"
-  exit 0
-fi
+[ ! -f "$prefix/.complete" ] || { echo "$prefix"; exit 0; }
 
 step "building static Qt ${qt_version} for x86_64-w64-mingw32 into $prefix (about 14 minutes on two cores, once per machine)"
 work="$cache_root/work-$key"
 rm -rf "$prefix"
-# An interrupted run left a configured tree with the same key: go on compiling
-# it rather than starting again from the source package.
+# An interrupted run's configured tree is compiled on.
 if [ -f "$work/configured" ]; then
   src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
   step "resuming the interrupted build in $work"
@@ -67,9 +51,8 @@ else
 rm -rf "$work"
 mkdir -p "$work/apt/lists/partial" "$work/apt/archives/partial"
 
-# Debian's source package, fetched through a private source list so that the
-# system's apt configuration stays untouched; the deb-src entry mirrors the
-# system's own deb entries.
+# Fetched through a private deb-src list made from the system's deb entries,
+# the system's apt configuration untouched.
 step "1/5 source list for qt6-base ${qt_version}"
 parts="$work/apt/parts"
 mkdir -p "$parts"
@@ -91,12 +74,12 @@ apt-get "${apt_private[@]}" -qq update || fail "apt-get update of the deb-src li
   fail "apt-get source qt6-base=${qt_version}"
 src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
 [ -d "$src/src/corelib" ] || fail "unpacking the source package (dpkg-source applies Debian's patches)"
-# dpkg-source applies debian/patches/series; record what it applied.
 cp "$src/debian/patches/series" "$work/applied-patches.txt" 2>/dev/null || true
+patch -d "$src" -p1 --forward < "$patch" || fail "apply $patch"
 
 step "3/5 configuring (CMake, Ninja)"
 toolchain=$here/cmake/toolchain_mingw64.cmake
-# GCC tries the last map first: the build tree inside the work folder wins.
+# GCC tries the last map first.
 maps="-ffile-prefix-map=$work=/usr/src -ffile-prefix-map=$work/build=/usr/src/qt6-base-build"
 cmake -S "$src" -B "$work/build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
@@ -109,7 +92,6 @@ cmake -S "$src" -B "$work/build" -G Ninja \
 touch "$work/configured"
 fi
 
-# Found again on a resumed run, which skips the steps above.
 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -STimestamp) ||
   fail "read the time of the source package's changelog"
 export SOURCE_DATE_EPOCH QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
@@ -122,19 +104,17 @@ step "5/5 installing"
 rm -rf "$work/stage"
 DESTDIR="$work/stage" cmake --install "$work/build" > "$work/install.log" 2>&1 ||
   fail "install (log: $work/install.log)"
-# Qt's CMake packages find their files from where they lie, so the staged
-# prefix works from the cache.
+# Qt's CMake packages find their files from where they lie.
 mkdir -p "$(dirname "$prefix")"
 mv "$work/stage$fixed_prefix" "$prefix" || fail "move the staged install to $prefix"
-# Where the Windows program's Qt came from, for its licence notice.
-{
-  echo "Source: Debian source package qt6-base, version ${qt_version}"
-  echo "Release: Debian $(. /etc/os-release && echo "$VERSION_ID")"
-  echo "Patches: Debian's series, as applied by dpkg-source"
-  echo "Configure: cmake -C with this initial cache (cmake/QtWindowsFeatures.cmake):"
-  echo "$settings"
-} > "$prefix/MOSTARIC-QT-SOURCE.txt"
+# Where this Qt came from, for the Windows program's licence notice.
+printf '%s\n' "Source: Debian source package qt6-base, version ${qt_version}" \
+  "Release: Debian $(. /etc/os-release && echo "$VERSION_ID")" \
+  "Patches: Debian's series, as applied by dpkg-source, then mostaric-qt-windows.patch" \
+  "Configure: cmake -C with this initial cache (cmake/QtWindowsFeatures.cmake):" \
+  "$settings" > "$prefix/MOSTARIC-QT-SOURCE.txt"
 cp "$work/applied-patches.txt" "$prefix/debian-patches-series.txt" 2>/dev/null || true
+cp "$patch" "$prefix/mostaric-qt-windows.patch"
 mkdir -p "$prefix/licenses"
 cp "$src"/LICENSES/* "$prefix/licenses/" 2>/dev/null || true
 cp "$src/debian/copyright" "$prefix/licenses/debian-copyright" 2>/dev/null || true
