@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResource>
 #include <QScreen>
 #include <QThread>
 
@@ -20,10 +21,6 @@
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/platform_hints.h"
-
-// The icon lives in a resource file compiled into this static library; the
-// linker keeps its object file only if something refers to it.
-static void initIconResources() { Q_INIT_RESOURCE(icons); }
 
 namespace mostaric::ui {
 
@@ -38,13 +35,16 @@ static bool openInSystemBrowser(const QUrl& url) { return QDesktopServices::open
 QIcon appIcon()
 {
     static const QIcon icon = [] {
-        initIconResources();
         QIcon result;
-        result.addPixmap(
-            QPixmap::fromImage(QImage(QStringLiteral(":/mostaric/icons/mostaric.png"))));
-        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-            result.addPixmap(QPixmap::fromImage(
-                QImage(QStringLiteral(":/mostaric/icons/mostaric-%1.png").arg(size))));
+        // The pixels as the build unpacked them (ui/CMakeLists.txt): no picture to decode.
+        for (const int size : {96, 16, 24, 32, 48, 64, 128, 256}) {
+            const QByteArray pixels =
+                QResource(QStringLiteral(":/mostaric/icons/mostaric-%1.rgba").arg(size))
+                    .uncompressedData();
+            // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): bytes as bytes
+            const auto* bytes = reinterpret_cast<const uchar*>(pixels.constData());
+            result.addPixmap(
+                QPixmap::fromImage(QImage(bytes, size, size, QImage::Format_RGBA8888)));
         }
         return result;
     }();

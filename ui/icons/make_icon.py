@@ -22,7 +22,9 @@ a 96-unit square, so it can be drawn at any size. Written are
 Only the Python 3 standard library is used, and the output is the same byte
 for byte on every run. Run it from anywhere:  python3 ui/icons/make_icon.py
 With --check DIR it writes them into DIR instead and fails, naming them, if
-any committed file differs from what it wrote.
+any committed file differs from what it wrote. With --pixels DIR it writes
+only mostaric-N.rgba for N in 96 and OTHER_SIZES: each size's RGBA bytes,
+row by row, which the build gives the program to show without decoding.
 """
 
 import math
@@ -367,9 +369,17 @@ def main():
              "mostaric.svg": svg_text().encode()}
     for size, data in smooth:
         files["mostaric-%d.png" % size] = data
+    if sys.argv[1:2] == ["--pixels"] and len(sys.argv) == 3:
+        os.makedirs(sys.argv[2], exist_ok=True)
+        rgba = [(SIZE, [b"".join(bytes(PALETTE[c]) + bytes([0 if c == TRANSPARENT else 255])
+                                 for c in row) for row in px])]
+        for size, rows in rgba + [(size, smooth_rgba(size)) for size in OTHER_SIZES]:
+            with open(os.path.join(sys.argv[2], "mostaric-%d.rgba" % size), "wb") as f:
+                f.write(b"".join(rows))
+        return 0
     check = sys.argv[1:2] == ["--check"]
     if check and len(sys.argv) != 3:
-        print("usage: make_icon.py [--check DIR]", file=sys.stderr)
+        print("usage: make_icon.py [--check DIR | --pixels DIR]", file=sys.stderr)
         return 2
     out = sys.argv[2] if check else here
     os.makedirs(out, exist_ok=True)

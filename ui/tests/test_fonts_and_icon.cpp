@@ -264,6 +264,27 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 %2").arg(blended).arg(differ)));
     }
 
+    // The pixels the program shows, unpacked by the build, are the committed
+    // pictures' at every size.
+    void iconShowsThePictures_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("96") << 96 << QStringLiteral("mostaric.png");
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            QTest::addRow("%d", size) << size << QStringLiteral("mostaric-%1.png").arg(size);
+    }
+
+    void iconShowsThePictures()
+    {
+        QFETCH(int, size);
+        QFETCH(QString, file);
+        const QImage picture(QStringLiteral(MOSTARIC_UI_SOURCE_DIR "/icons/") + file);
+        QCOMPARE(picture.size(), QSize(size, size));
+        QCOMPARE(mostaric::ui::appIcon().pixmap(QSize(size, size), 1.0).toImage(),
+                 QPixmap::fromImage(picture).toImage());
+    }
+
     // The Windows icon (mostaric.ico) begins with the same 96 x 96 picture in
     // 16 colours, with the same transparent background.
     void windowsIconIsTheSamePicture()
