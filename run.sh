@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the program alone (the release preset: no tests, no benchmarks) and
-# starts it. Installs what building and running need on Debian 12 or 13 first.
+# Builds the program alone (no tests) and starts it; installs what is missing.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/lib/setup.sh

@@ -1,10 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# MOSTARIC_FUZZ builds the libFuzzer target in fuzz/. It needs Clang and a
-# build directory of its own: `cmake --preset fuzz` (clang++, the core only,
-# no other tests) configures build-fuzz/.
-# Every target of that directory gets coverage instrumentation and the address
-# and undefined-behaviour checks, so the fuzzer sees inside the core library.
+# The libFuzzer target in fuzz/ (Clang, a tree of its own: the fuzz preset);
+# every target instrumented, so that the fuzzer sees inside the core.
 option(MOSTARIC_FUZZ "Build the libFuzzer target (Clang only)" OFF)
 
 set(MOSTARIC_FUZZ_ENABLED OFF)

@@ -1,12 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
-# clazy and clang-tidy over every C++ file of core/, ui/, bench/ and fuzz/,
-# through the compile commands this tree exports, as the tests
-# static_analysis_clazy and static_analysis_clang_tidy: any finding fails
-# (cmake/static_analysis.py; the checks are in it and in .clang-tidy). On in
-# the ci preset, where a missing analyser fails its test instead of leaving it
-# out: the test command installs both. `ctest --preset analyse` runs the two alone.
+# clazy and clang-tidy over every C++ file as two tests that fail on any
+# finding (the checks: static_analysis.py, .clang-tidy); in the ci preset, a
+# missing analyser fails its test.
 option(MOSTARIC_STATIC_ANALYSIS "Run clazy and clang-tidy as tests" OFF)
 if(NOT MOSTARIC_STATIC_ANALYSIS OR NOT BUILD_TESTING)
   add_feature_info(static_analysis OFF "clazy and clang-tidy as tests (MOSTARIC_STATIC_ANALYSIS)")
@@ -17,9 +13,7 @@ if(NOT CMAKE_EXPORT_COMPILE_COMMANDS)
                       "set CMAKE_EXPORT_COMPILE_COMMANDS=ON")
 endif()
 
-# clang-tidy 19 on every Debian release the project builds on, so that each
-# finds the same; clazy by its one name.
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
+# clang-tidy 19 on every Debian release, so that each finds the same.
 find_program(MOSTARIC_CLAZY clazy-standalone)
 find_program(MOSTARIC_CLANG_TIDY NAMES clang-tidy-19 clang-tidy)
 add_feature_info(static_analysis_clazy MOSTARIC_CLAZY

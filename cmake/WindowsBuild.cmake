@@ -1,18 +1,12 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
-# What the Windows build adds: every program linked statically (no MinGW
-# runtime DLL beside it) and stripped, and GoogleTest compiled from the
-# sources Debian's libgtest-dev ships, since Debian has no MinGW build of it.
-# Included before the warning options, which GoogleTest's sources are not
-# written for.
+# What the Windows build adds: programs linked statically and stripped, and
+# GoogleTest built from Debian's sources (there is no MinGW build of it).
+# Included before the warning options, which GoogleTest is not written for.
 
-# The Qt plugins a program links from the static Qt: the windows platform
-# plugin, and those named after their type as qt_import_plugins takes them
-# (the tests' offscreen platform, the icon test's ICO reader). Qt would
-# otherwise add every default image format and style, none of which the
-# windows use: they draw in Fusion, which is part of Qt Widgets. Nothing to
-# do elsewhere.
+# The static Qt plugins a program links: the windows platform and those
+# named (by type, as qt_import_plugins takes them), not every default image
+# format and style. Nothing to do elsewhere.
 function(mostaric_link_qt_plugins target)
   if(NOT WIN32)
     return()
@@ -26,10 +20,8 @@ function(mostaric_link_qt_plugins target)
     EXCLUDE_BY_TYPE ${excluded})
 endfunction()
 
-# Every test of the Windows tree runs in the Windows 10 prefix that the test
-# wine_prefix makes, with the setting its test preset gives, and that
-# wine_prefix_end takes away again; the smoke tests click "退  出" where the
-# main window's form puts it. Called once every test is added.
+# Every test of the Windows tree runs in the prefix of the fixture wine; the
+# smoke tests click "退  出" where the form puts it. Called after every test.
 function(mostaric_run_tests_in_wine)
   set(prefix ${PROJECT_BINARY_DIR}/wine-prefix)
   add_test(NAME wine_prefix COMMAND bash ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/wine_prefix.sh ${prefix})
@@ -71,11 +63,9 @@ if(CMAKE_VERSION VERSION_LESS 3.28)
 endif()
 
 add_link_options(-static $<$<CONFIG:Release>:-s>)
-# Small, as Qt for Windows is built (cmake/QtWindowsFeatures.cmake): the
-# program's own code does nothing at start-up that -O3 would speed up.
+# Small, as Qt for Windows is built: nothing here gains from -O3.
 string(REPLACE "-O3" "-Os" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
-# MinGW's GCC reports std::string copies as overlapping memcpy when it
-# optimises (GCC bug 105329), a false alarm the Linux compiler does not raise.
+# A false alarm of MinGW's GCC on std::string copies (GCC bug 105329).
 add_compile_options(-Wno-restrict)
 
 if(BUILD_TESTING AND EXISTS /usr/src/googletest/CMakeLists.txt)

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The rules of the layer around the program, over the source tree: the
-# commands under scripts/ say how to run them, sourced files sit in
-# scripts/lib/, file names take underscores, and no script names a tree's
-# folder (CMakePresets.json does) or reads what CMake writes for itself.
+# The layer's rules: commands in scripts/ with a usage line, sourced files in
+# scripts/lib/, underscores in names, and no script that names a tree's
+# folder or reads what CMake writes for itself.
 # Usage: check_layout.sh <source dir>
 set -euo pipefail
 cd "$1"

@@ -2,15 +2,11 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Runs clazy or clang-tidy over every C++ file of core/, ui/, bench/ and
-fuzz/, tests included (each header through the files that include it), with
-the compile commands of a build tree, one file a process on every core.
-
-Prints the checks it runs, each finding once and their count, and fails on
-any finding, on a source the tree does not compile and on a missing analyser
-(scripts/lib/setup.sh installs both for the test command). A file whose analysis
-found nothing is not analysed again until the file, a file it includes (as
-the build's dependency file lists them), its compile command, the analyser
-or the checks change: the results are kept in the build tree.
+fuzz/ (headers through the files that include them) with a build tree's
+compile commands. Prints the checks and each finding once; fails on any
+finding, on a source the tree does not compile and on a missing analyser.
+A clean file is analysed again only when it, a file it includes, its
+command, the analyser or the checks change.
 
 Usage: static_analysis.py clazy|clang-tidy <analyser> <build dir> <source dir>
 """
@@ -26,35 +22,29 @@ import subprocess
 import sys
 import time
 
-# clazy's checks of levels 0 and 1, and those of level 2 whose advice fits a
-# Qt Widgets program, by name, so that a newer clazy adds none unseen. Left
-# out of level 2: qstring-allocations, since the program is built with
-# QT_NO_CAST_FROM_ASCII, which already refuses every such allocation.
+# clazy's checks of levels 0, 1 and (as fit a Qt Widgets program) 2, by name,
+# so that a newer clazy adds none unseen; not qstring-allocations, which
+# QT_NO_CAST_FROM_ASCII already refuses.
 CLAZY_CHECKS = """
-connect-by-name connect-non-signal connect-not-normalized container-anti-pattern
-empty-qstringliteral fully-qualified-moc-types lambda-in-connect lambda-unique-connection
-lowercase-qml-type-name mutable-container-key overloaded-signal qcolor-from-literal
-qdatetime-utc qenums qfileinfo-exists qgetenv qmap-with-pointer-key qstring-arg
-qstring-comparison-to-implicit-char qstring-insensitive-allocation qstring-ref qt-macros
-strict-iterators temporary-iterator unused-non-trivial-variable
+connect-by-name connect-non-signal connect-not-normalized container-anti-pattern empty-qstringliteral
+fully-qualified-moc-types lambda-in-connect lambda-unique-connection lowercase-qml-type-name
+mutable-container-key overloaded-signal qcolor-from-literal qdatetime-utc qenums qfileinfo-exists qgetenv
+qmap-with-pointer-key qstring-arg qstring-comparison-to-implicit-char qstring-insensitive-allocation
+qstring-ref qt-macros strict-iterators temporary-iterator unused-non-trivial-variable
 use-static-qregularexpression writing-to-temporary wrong-qevent-cast wrong-qglobalstatic
 
-auto-unexpected-qstringbuilder child-event-qobject-cast connect-3arg-lambda
-const-signal-or-slot detaching-temporary foreach incorrect-emit install-event-filter
-non-pod-global-static overridden-signal post-event qdeleteall qhash-namespace
-qlatin1string-non-ascii qproperty-without-notify qstring-left range-loop-detach
-range-loop-reference returning-data-from-temporary rule-of-two-soft skipped-base-method
+auto-unexpected-qstringbuilder child-event-qobject-cast connect-3arg-lambda const-signal-or-slot
+detaching-temporary foreach incorrect-emit install-event-filter non-pod-global-static overridden-signal
+post-event qdeleteall qhash-namespace qlatin1string-non-ascii qproperty-without-notify qstring-left
+range-loop-detach range-loop-reference returning-data-from-temporary rule-of-two-soft skipped-base-method
 virtual-signal
 
-base-class-event copyable-polymorphic ctor-missing-parent-argument function-args-by-ref
-function-args-by-value global-const-char-pointer implicit-casts missing-qobject-macro
-missing-typeinfo old-style-connect returning-void-expression rule-of-three static-pmf
-virtual-call-ctor
+base-class-event copyable-polymorphic ctor-missing-parent-argument function-args-by-ref function-args-by-value
+global-const-char-pointer implicit-casts missing-qobject-macro missing-typeinfo old-style-connect
+returning-void-expression rule-of-three static-pmf virtual-call-ctor
 """.split()
-# Tests and benchmarks are programs of their frameworks: GoogleTest and
-# Google Benchmark register each case as a global object (TEST_P,
-# BENCHMARK), GoogleTest's ASSERT_ macros return a void expression, and
-# QTEST_MAIN makes each Qt Test object without a parent.
+# Test frameworks register global objects (TEST_P, BENCHMARK), return void
+# expressions (ASSERT_) and make Qt Test objects without a parent.
 CLAZY_NOT_IN_TESTS = ["non-pod-global-static", "returning-void-expression",
                       "ctor-missing-parent-argument"]
 
@@ -63,41 +53,30 @@ FINDING = re.compile(r"^(\S+):(\d+):(\d+): (warning|error): ", re.MULTILINE)
 
 
 def fail(text):
-    print(text, file=sys.stderr)
-    sys.exit(1)
+    sys.exit(text)
 
 
 def sources(source):
-    """The C++ files to analyse, relative to the source tree. Those named
-    *_windows.cpp are built for Windows only, with Windows' headers; their
-    Linux twins are analysed."""
-    found = []
-    for top in ("core", "ui", "bench", "fuzz"):
-        for folder, _, names in os.walk(os.path.join(source, top)):
-            found += [os.path.relpath(os.path.join(folder, n), source) for n in names
-                      if n.endswith(".cpp") and not n.endswith("_windows.cpp")]
-    return sorted(found)
+    """The C++ files to analyse; *_windows.cpp need Windows' headers."""
+    return sorted(os.path.relpath(os.path.join(folder, n), source)
+                  for top in ("core", "ui", "bench", "fuzz")
+                  for folder, _, names in os.walk(os.path.join(source, top))
+                  for n in names if n.endswith(".cpp") and not n.endswith("_windows.cpp"))
 
 
 def dependencies(entry):
-    """Name, size and time of every file the build's compiler read for this
-    entry, from its dependency file; None where the tree has none yet."""
+    """Name, size and time of every file the compiler read; None without a .d file."""
     args = shlex.split(entry["command"])
-    if "-o" not in args:
-        return None
-    depfile = os.path.join(entry["directory"], args[args.index("-o") + 1] + ".d")
     try:
-        with open(depfile) as f:
+        with open(os.path.join(entry["directory"], args[args.index("-o") + 1] + ".d")) as f:
             names = f.read().replace("\\\n", " ").split(":", 1)[1].split()
         return "\n".join("%s %d %d" % (n, s.st_size, s.st_mtime_ns)
                          for n, s in ((n, os.stat(n)) for n in names))
-    except (OSError, IndexError):
+    except (OSError, IndexError, ValueError):
         return None
 
 
 def analyse(command, key, cache):
-    """The analyser's output for one file, from the cache where it found
-    nothing there before."""
     kept = os.path.join(cache, key) if key else None
     if kept and os.path.exists(kept):
         return "", True, True
@@ -113,20 +92,17 @@ def main():
     kind, tool, build, source = sys.argv[1:]
     build, source = os.path.realpath(build), os.path.realpath(source)
     if shutil.which(tool) is None:
-        fail("%s not found (package %s): the test command installs it; as root:\n"
-             "  apt-get install --no-install-recommends %s" % (kind, PACKAGES[kind], PACKAGES[kind]))
+        fail("%s not found: apt-get install --no-install-recommends %s" % (kind, PACKAGES[kind]))
     try:
         with open(os.path.join(build, "compile_commands.json")) as f:
             database = {e["file"]: e for e in json.load(f)}
     except OSError:
-        fail("no compile_commands.json in %s: configure with CMAKE_EXPORT_COMPILE_COMMANDS=ON"
-             % build)
+        fail("no compile_commands.json in %s (CMAKE_EXPORT_COMPILE_COMMANDS=ON)" % build)
     files = sources(source)
     missing = [f for f in files if os.path.join(source, f) not in database]
     if missing:
         fail("not compiled in %s, so not analysed: %s" % (build, " ".join(missing)))
 
-    # Findings in the project's own files only, not in Qt's or generated ones.
     own = "^" + re.escape(source) + "/(core|ui|bench|fuzz)/"
     version = subprocess.run([tool, "--version"], stdout=subprocess.PIPE, text=True).stdout
     if kind == "clazy":
@@ -137,7 +113,6 @@ def main():
 
         def command(f):
             tests = "/tests/" in f or f.startswith("bench/")
-            # The build's -Werror would stop at 20 findings a file.
             return [tool, "-p", build, "--checks=" + ",".join(in_tests if tests else CLAZY_CHECKS),
                     "--header-filter=" + own, "--ignore-dirs=^" + re.escape(build) + "/",
                     "--extra-arg=-Wno-error", os.path.join(source, f)]
@@ -158,32 +133,28 @@ def main():
     cache = os.path.join(build, "static_analysis", kind)
     os.makedirs(cache, exist_ok=True)
     started = time.monotonic()
-    jobs = {}
     with concurrent.futures.ThreadPoolExecutor(len(os.sched_getaffinity(0))) as pool:
-        for f in files:
+        def submit(f):
             entry = database[os.path.join(source, f)]
             deps = dependencies(entry)
-            key = None if deps is None else hashlib.sha256("\0".join(
+            key = deps and hashlib.sha256("\0".join(
                 [version, settings, " ".join(command(f)), entry["command"], deps]).encode()).hexdigest()
-            jobs[f] = pool.submit(analyse, command(f), key, cache)
-    outputs = [job.result() for job in jobs.values()]
+            return pool.submit(analyse, command(f), key, cache)
+        outputs = [job.result() for job in [submit(f) for f in files]]
 
     # A header's finding comes once from each file that includes it.
-    findings = set()
-    for output, _, _ in outputs:
-        for line in output.splitlines():
-            if FINDING.match(line):
-                name = os.path.normpath(line.split(":", 1)[0])
-                findings.add(os.path.relpath(name, source) + ":" + line.split(":", 1)[1])
-    for finding in sorted(findings):
-        print(finding)
+    findings = sorted({os.path.relpath(os.path.normpath(line.split(":", 1)[0]), source) + ":"
+                       + line.split(":", 1)[1]
+                       for output, _, _ in outputs for line in output.splitlines()
+                       if FINDING.match(line)})
+    print("\n".join(findings))
     kept = sum(1 for _, from_cache, _ in outputs if from_cache)
     print("%s: %d findings in %d files (%d unchanged since their last clean run), %.0f s"
           % (kind, len(findings), len(files), kept, time.monotonic() - started))
-    broken = [f for f, (_, _, ok) in zip(jobs, outputs) if not ok]
-    if broken and not findings:
-        print("".join(output for output, _, _ in outputs))
+    broken = [f for f, (_, _, ok) in zip(files, outputs) if not ok]
     if broken:
+        if not findings:
+            print("".join(output for output, _, _ in outputs))
         print("%s failed on: %s" % (kind, " ".join(broken)))
     return 1 if findings or broken else 0
 

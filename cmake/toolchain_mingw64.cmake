@@ -1,9 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
-# Cross-compiling for 64-bit Windows with Debian's mingw-w64, posix thread
-# model (std::thread and std::mutex as Qt needs them). Used for the static Qt
-# of scripts/build_qt_windows.sh and for the windows preset.
+# 64-bit Windows with Debian's mingw-w64, posix threads as Qt needs them;
+# for the static Qt and the windows preset.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(MOSTARIC_MINGW_TRIPLET x86_64-w64-mingw32)
@@ -18,9 +16,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Tests and tools run through Wine when CMake or CTest needs to execute them:
-# this machine's, which the windows preset names for a tree configured in the
-# newest Debian's root and tested outside it.
+# Tests and tools run through Wine (the windows preset names this machine's).
 find_program(MOSTARIC_WINE wine)
 if(MOSTARIC_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${MOSTARIC_WINE})

@@ -1,10 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
-# The windows preset's toolchain: mingw-w64 as for Qt itself, plus the static
-# Qt for Windows of the per-machine cache, which scripts/build_qt_windows.sh
-# builds here where it is missing (about 14 minutes, once per machine), with
-# Debian's Qt as the host tools (moc, rcc, uic).
+# The windows preset's toolchain: mingw-w64 and the cached static Qt for
+# Windows, built here where missing, with Debian's Qt as the host tools.
 include(${CMAKE_CURRENT_LIST_DIR}/toolchain_mingw64.cmake)
 
 execute_process(
@@ -14,8 +11,7 @@ execute_process(
 # The last line is the prefix.
 string(REGEX REPLACE "^.*\n" "" _qt_prefix "${_qt_prefix}")
 if(MOSTARIC_QT_WINDOWS_PREFIX AND NOT MOSTARIC_QT_WINDOWS_PREFIX STREQUAL _qt_prefix)
-  # Built with a Qt of another key before: forget every path into that Qt,
-  # so that this configuration finds the new one.
+  # Built with another Qt before: forget every path into it.
   get_cmake_property(_cached CACHE_VARIABLES)
   foreach(_name IN LISTS _cached)
     string(FIND "${${_name}}" "${MOSTARIC_QT_WINDOWS_PREFIX}" _at)

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Windows 10 prefix the Windows tree's tests run in, made afresh (the test
-# wine_prefix) and taken away again (wine_prefix_end, with --remove). Where
-# the test preset sets MOSTARIC_WINE_SETTING to "key|value|type|data", the
-# prefix carries that one registry value too, checked once written.
+# Makes afresh (or with --remove takes away) the Windows 10 prefix of the
+# Windows tests, with the registry value "key|value|type|data" of
+# MOSTARIC_WINE_SETTING where the test preset sets one.
 # Usage: wine_prefix.sh <prefix> [--remove]
 set -euo pipefail
 export WINEPREFIX=$1
@@ -14,15 +13,13 @@ rm -rf "$WINEPREFIX"
 
 wineboot -i > /dev/null 2>&1
 wine winecfg -v win10 > /dev/null 2>&1
-# No window manager runs on the test display: Wine would wait two seconds for
-# one each time a window it lets a manager handle is hidden.
+# No window manager on the test display: Wine would wait for one.
 settings=('HKCU\Software\Wine\X11 Driver|Managed|REG_SZ|N' ${MOSTARIC_WINE_SETTING:+"$MOSTARIC_WINE_SETTING"})
 for setting in "${settings[@]}"; do
   IFS='|' read -r key value type data <<< "$setting"
   wine reg add "$key" /v "$value" /t "$type" /d "$data" /f > /dev/null 2>&1
   wineserver -w
-  # reg query shows a DWORD in hexadecimal: 144 as 0x90. grep reads to the
-  # end, so that no writer of the pipe dies of SIGPIPE under pipefail.
+  # reg query shows a DWORD in hexadecimal; grep reads to the end (pipefail).
   shown=$data
   [ "$type" = REG_DWORD ] && shown=$(printf '0x%x' "$data")
   wine reg query "$key" /v "$value" 2> /dev/null | tr -d '\r' | grep "$type *$shown\$" > /dev/null ||

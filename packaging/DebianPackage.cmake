@@ -1,7 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# CPack settings for the Debian package `mostaric`: cpack -G DEB in the build
-# directory. Included by Packaging.cmake.
+# CPack settings for the Debian package `mostaric`.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mostaric)
 set(CPACK_PACKAGE_VERSION ${MOSTARIC_VERSION_TEXT})
@@ -14,11 +13,6 @@ set(CPACK_STRIP_FILES ON)
 # Debian's modes whatever the umask of the machine that builds the package.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-# Every time in the package, of its files and of its ar and tar members, is
-# the release moment: CPack stamps them with SOURCE_DATE_EPOCH, which
-# DebianPackageTime.cmake sets at packing time where the caller has not.
-set(CPACK_MOSTARIC_SOURCE_DATE_EPOCH ${MOSTARIC_SOURCE_DATE_EPOCH})
-set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/DebianPackageTime.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
@@ -41,8 +35,6 @@ find_program(MOSTARIC_DPKG_SHLIBDEPS dpkg-shlibdeps)
 add_feature_info(deb_shlibdeps MOSTARIC_DPKG_SHLIBDEPS
                  "the Debian package's library dependencies read by dpkg-shlibdeps (package dpkg-dev)")
 if(MOSTARIC_DPKG_SHLIBDEPS)
-  # Exact library dependencies (Qt 6 Widgets, Gui, Core, the C++ runtime ...)
-  # with their versions, read from the binary by dpkg-shlibdeps.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${MOSTARIC_FONT_PACKAGES}")
 else()

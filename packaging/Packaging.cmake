@@ -1,26 +1,17 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
-# Installation of the program with its desktop integration, its manual page
-# and licence, the Debian package (cpack -G DEB) and the tests of both.
-# Included from the top-level CMakeLists.txt after ui/, so that the target
-# `mostaric` is known here.
-#
-#   cmake --install build-release --prefix /usr     # honours DESTDIR
-#   cmake --workflow --preset deb                   # dist/mostaric_1.00_<arch>.deb
+# Installation of the program with its desktop integration, manual page and
+# licence, the Debian package, and the tests of both.
 if(NOT TARGET mostaric)
   return()
 endif()
 
 set(MOSTARIC_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(MOSTARIC_PACKAGING_OUT ${PROJECT_BINARY_DIR}/packaging)
-# The 96 x 96 picture that the windows show, and its scalable drawing, both
-# written by ui/icons/make_icon.py.
+# The icon as ui/icons/make_icon.py draws it; the files that name the id,
+# the version or the forum, filled in from the identity.
 set(MOSTARIC_ICON_PNG ${PROJECT_SOURCE_DIR}/ui/icons/mostaric.png)
 set(MOSTARIC_ICON_SVG ${PROJECT_SOURCE_DIR}/ui/icons/mostaric.svg)
-
-# The files that name the id, the version or the forum are filled in from
-# cmake/MostaricIdentity.cmake.
 set(MOSTARIC_DESKTOP_FILE ${MOSTARIC_PACKAGING_OUT}/${MOSTARIC_APP_ID}.desktop)
 set(MOSTARIC_METAINFO_FILE ${MOSTARIC_PACKAGING_OUT}/${MOSTARIC_APP_ID}.metainfo.xml)
 set(MOSTARIC_MAN_PAGE ${MOSTARIC_PACKAGING_OUT}/mostaric.1)
@@ -32,9 +23,7 @@ configure_file(${MOSTARIC_PACKAGING_DIR}/mostaric.1.in ${MOSTARIC_MAN_PAGE} @ONL
 configure_file(${MOSTARIC_PACKAGING_DIR}/debian/changelog.in ${MOSTARIC_CHANGELOG} @ONLY)
 configure_file(${MOSTARIC_PACKAGING_DIR}/debian/copyright.in ${MOSTARIC_COPYRIGHT} @ONLY)
 
-# Debian wants the manual page and the changelog compressed at the highest
-# level, without a time stamp in the header so that the package is the same
-# on every build.
+# Compressed as Debian wants them, without a time stamp in the header.
 find_program(MOSTARIC_GZIP gzip REQUIRED)
 add_custom_command(OUTPUT ${MOSTARIC_MAN_PAGE}.gz ${MOSTARIC_CHANGELOG}.gz
   COMMAND ${MOSTARIC_GZIP} -9nkf ${MOSTARIC_MAN_PAGE} ${MOSTARIC_CHANGELOG}
@@ -57,9 +46,8 @@ if(CMAKE_OBJCOPY)
         COMMAND_ERROR_IS_FATAL ANY)
     endif()")
 endif()
-# Everything else the package installs: the file, its folder and its name
-# there. MOSTARIC_INSTALLED_FILES, relative to the prefix, is what the
-# install and package checks expect, program included.
+# Everything else installed: file, folder, name. MOSTARIC_INSTALLED_FILES,
+# relative to the prefix, is what the install and package checks expect.
 set(_installed
   "${MOSTARIC_DESKTOP_FILE}|${CMAKE_INSTALL_DATADIR}/applications|${MOSTARIC_APP_ID}.desktop"
   "${MOSTARIC_METAINFO_FILE}|${CMAKE_INSTALL_DATADIR}/metainfo|${MOSTARIC_APP_ID}.metainfo.xml"
@@ -70,18 +58,14 @@ set(_installed
   "${MOSTARIC_CHANGELOG}.gz|${MOSTARIC_DOC_DIR}|changelog.gz")
 set(MOSTARIC_INSTALLED_FILES ${CMAKE_INSTALL_BINDIR}/mostaric)
 foreach(_entry IN LISTS _installed)
-  string(REPLACE "|" ";" _entry "${_entry}")
-  list(GET _entry 0 _file)
-  list(GET _entry 1 _folder)
-  list(GET _entry 2 _name)
-  install(FILES ${_file} DESTINATION ${_folder} RENAME ${_name})
-  list(APPEND MOSTARIC_INSTALLED_FILES ${_folder}/${_name})
+  string(REGEX MATCH "^([^|]*)\\|([^|]*)\\|([^|]*)$" _ "${_entry}")
+  install(FILES ${CMAKE_MATCH_1} DESTINATION ${CMAKE_MATCH_2} RENAME ${CMAKE_MATCH_3})
+  list(APPEND MOSTARIC_INSTALLED_FILES ${CMAKE_MATCH_2}/${CMAKE_MATCH_3})
 endforeach()
 
 include(${MOSTARIC_PACKAGING_DIR}/DebianPackage.cmake)
 
-# SHA256SUMS and RELEASE-NOTES.md over the release's files in dist/, made
-# last by scripts/release.sh (cmake --build --preset release-notes).
+# SHA256SUMS and RELEASE-NOTES.md over the release's files in dist/.
 set(_notes_values)
 foreach(_name IN ITEMS DISPLAY_NAME VERSION_TEXT RELEASE_DATE PACKAGE_DEBIAN NEWEST_DEBIAN)
   list(APPEND _notes_values -D "MOSTARIC_${_name}=${MOSTARIC_${_name}}")

@@ -1,13 +1,10 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
 # SHA256SUMS and RELEASE-NOTES.md over the release's files in DIST: each
-# file's use, size and sum, and the items under each language's heading in
-# the newest entry of CHANGELOG. Run by the target release_notes
-# (scripts/release.sh), which passes the identity it fills the notes with.
+# file's use, size and sum, and each language's items of CHANGELOG's newest
+# entry. Run by the target release_notes.
 
-# Each kind of file the release has, in the order the notes list them, with
-# its use in Chinese and in English.
+# Each kind of file, in the notes' order, with its use in Chinese and English.
 set(kinds
     "*.tar.xz|源代码|source code"
     "*.deb|Debian ${MOSTARIC_PACKAGE_DEBIAN}、${MOSTARIC_NEWEST_DEBIAN} 的软件包|package for Debian ${MOSTARIC_PACKAGE_DEBIAN} and ${MOSTARIC_NEWEST_DEBIAN}"

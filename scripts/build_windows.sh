@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Windows program and its suites (the windows workflow preset)
-# against the static Qt of the newest Debian release: on that release here,
-# on an older one in a root of it. Installs what is missing first.
+# Builds the Windows program and its suites (the windows workflow).
 # Usage: scripts/build_windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,15 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes a release of the checked-out commit in dist/: the source tarball, the
-# Debian package, the Windows installer and zip, SHA256SUMS over them, and the
-# release notes in Chinese and English from the package's changelog. The same
-# commit gives the same bytes whoever releases it, wherever and whenever
-# (scripts/check_reproducible.sh checks that). The Windows files are signed
-# where the signing settings are set (packaging/windows/sign.sh).
-# In an unpacked source tarball, without .git, it makes everything but the
-# tarball, to be checked with `sha256sum -c --ignore-missing SHA256SUMS`.
-#
+# Makes the release of the checked-out commit in dist/: source tarball, .deb,
+# Windows installer and zip (signed where the signing settings are set),
+# SHA256SUMS and the release notes. The same commit gives the same bytes. In
+# an unpacked source tarball it makes everything but the tarball.
 # Usage: scripts/release.sh [--any-debian]
 #   --any-debian  go on on a Debian release other than the package's
 set -euo pipefail
@@ -27,22 +22,16 @@ done
 
 # A package built on a newer Debian depends on that Debian's library versions.
 if [ "$(mostaric_debian_release)" != "$MOSTARIC_PACKAGE_DEBIAN" ] && [ "$any_debian" = no ]; then
-  echo "release.sh: this system is $(. /etc/os-release && echo "${PRETTY_NAME:-?}"), not Debian $MOSTARIC_PACKAGE_DEBIAN." >&2
-  echo "The Debian package made here would ask for its library versions and would not install" >&2
-  echo "on Debian $MOSTARIC_PACKAGE_DEBIAN. Release on Debian $MOSTARIC_PACKAGE_DEBIAN, or give --any-debian to go on." >&2
+  echo "release.sh: not Debian $MOSTARIC_PACKAGE_DEBIAN: the .deb would not install there (--any-debian goes on)" >&2
   exit 1
 fi
 
-# The programs are built from the working tree and the source tarball from
-# the commit: they are the same sources only in a clean tree.
+# The programs come from the working tree, the tarball from the commit.
 commit=
 if [ -e .git ]; then
   changes=$(git status --porcelain)
   if [ -n "$changes" ]; then
-    echo "release.sh: the tree has changes that are not committed. The programs would be" >&2
-    echo "built with them, the source tarball (the commit) would lack them. Commit or" >&2
-    echo "stash them first:" >&2
-    echo "$changes" >&2
+    printf 'release.sh: commit or stash these changes first; the tarball would lack them:\n%s\n' "$changes" >&2
     exit 1
   fi
   commit=$(git rev-parse HEAD)
@@ -50,11 +39,9 @@ fi
 
 mostaric_install_packages "${MOSTARIC_RUN_PACKAGES[@]}" "${MOSTARIC_PACKAGE_TOOLS[@]}"
 rm -rf dist
-# The Debian package, from the release tree configured afresh, so that no
-# setting given to it by hand goes in; CPack gives the package's ar members
-# the modes the umask leaves.
+# Configured afresh, so that no setting given by hand goes in; CPack gives
+# the .deb's ar members the modes the umask leaves.
 (umask 022 && cmake --workflow --preset deb --fresh)
-# The Windows installer and zip, from the windows tree.
 mostaric_where_windows_builds 'cmake --workflow --preset windows-release'
 rm -rf dist/_CPack_Packages
 # A release meant to be signed is never made unsigned, wherever it is built.

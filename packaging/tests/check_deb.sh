@@ -41,7 +41,7 @@ for pkg in "${qt_packages[@]}" ${fonts//,/ }; do
   grep -qx "$pkg" <<< "$names" || fail "Depends lacks $pkg: $depends"
 done
 # The faces the package depends on are the ones run.sh installs.
-run_packages=$(sed -n '/^MOSTARIC_RUN_PACKAGES=(/,/)/p' "$package_lists")
+run_packages=$(bash -c 'source "$1" && echo "${MOSTARIC_RUN_PACKAGES[*]}"' _ "$package_lists")
 for pkg in ${fonts//,/ }; do
   grep -qw -- "$pkg" <<< "$run_packages" || fail "MOSTARIC_RUN_PACKAGES of $package_lists lacks $pkg"
 done
@@ -66,8 +66,5 @@ when=$(date -u -d "@$moment" '+%b %-d %H:%M %Y')
 others=$(TZ=UTC ar tv "$deb" | awk -v when="$when" '$1 != "rw-r--r--" || $2 != "0/0" || $4 " " $5 " " $6 " " $7 != when')
 [ -z "$others" ] || fail "ar members not 0644, root's and of $when: $others"
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures check(s) failed"
-  exit 1
-fi
+[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "package is complete"

@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
-# Starts the installed program on a private Xvfb and checks that it opens its
-# main window and keeps running; ends it after. Run where the .deb is
-# installed (the newest Debian release's root, by test.sh).
+# Starts the installed program on a private Xvfb and checks that it opens
+# its main window and keeps running.
 # Usage: check_installed_program.sh [program]
 set -euo pipefail
 if [ -z "${MOSTARIC_ON_XVFB:-}" ]; then

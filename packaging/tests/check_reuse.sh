@@ -1,20 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs `reuse lint` over the project's own files: a copy of them, since reuse
-# reads every file of a folder that is not a git work tree it can read (the
-# build trees, in an unpacked source tarball or where git is missing).
-# REUSE.toml is read by reuse 4 and later; older releases (Debian 12 has 1.1)
-# know only .reuse/dep5, so for them the same annotations are written as one.
+# `reuse lint` over a copy of the project's own files: outside a git tree
+# reuse would read the build trees too. Debian 12's reuse 1.1 knows only
+# .reuse/dep5, so for it REUSE.toml is written as one.
 # Usage: check_reuse.sh <reuse> <python3> <source dir>
 set -euo pipefail
 reuse=$1 python=$2 src=$3
 
 copy=$(mktemp -d)
 trap 'rm -rf "$copy"' EXIT
-# The files reuse would see in a clone: tracked and untracked, less what git
-# ignores; without git, the tree less the build trees and what release.sh
-# writes.
 if command -v git > /dev/null && git -C "$src" rev-parse --is-inside-work-tree > /dev/null 2>&1; then
   git -C "$src" ls-files -z --cached --others --exclude-standard |
     (cd "$src" && xargs -0 -r sh -c 'for f; do [ -e "$f" ] && printf "%s\0" "$f"; done' sh) |

@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Pictures of the installer's and the uninstaller's pages under Wine, for
-# the release notes: walks through them with the Enter key and saves each
-# page as a PNG. Needs DISPLAY (an X server, e.g. Xvfb), a WINEPREFIX to
-# install into, xdotool and ImageMagick. Wine draws 宋体, which NSIS asks for
-# on Chinese pages, only with a replacement face set in the prefix, e.g.
+# Pictures of the installer's and uninstaller's pages under Wine, walked
+# through with the Enter key, on DISPLAY in WINEPREFIX. Wine draws NSIS's 宋体
+# only with a replacement face set in the prefix, e.g.
 #   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 宋体 /d 'AR PL UMing CN'
 # Usage: installer_screenshots.sh <installer> <out dir> <display name> <app id>
-#   e.g. build-windows/packaging/windows/out/mostaric-1.00-setup.exe shots \
-#        'Mostaric 葡萄酒计算器' org.mostaric.Mostaric    (after cpack --preset windows)
 set -euo pipefail
 setup=$1 shots=$2 display_name=$3 app_id=$4
 : "${DISPLAY:?needs an X display}" "${WINEPREFIX:?needs a Wine prefix}"
@@ -40,8 +36,8 @@ shoot_and_go_on() {
 wine "$setup" > /dev/null 2>&1 &
 id=$(wait_window "$display_name 安装")
 for page in 1-welcome 2-licence 3-folder; do shoot_and_go_on "$id" "installer-$page"; done
-# The progress page goes on to the finish page by itself. Its box would
-# start the program; it is unticked first.
+# The progress page goes on to the finish page by itself; its box, which
+# would start the program, is unticked.
 sleep 4
 import -window "$id" "$shots/installer-4-finish.png"
 echo "$shots/installer-4-finish.png"

@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Signs a Windows program file in place with osslsigncode (Authenticode,
-# SHA-256), when the environment names a certificate and its key:
+# Signs a Windows program file in place (Authenticode, SHA-256) when the
+# environment names a certificate and its key:
 #   MOSTARIC_SIGN_CERT           certificate chain, PEM or DER (or SPC)
 #   MOSTARIC_SIGN_KEY            its private key, PEM or DER
 #   MOSTARIC_SIGN_PASSWORD_FILE  optional: file holding the key's password
-#   MOSTARIC_SIGN_TIMESTAMP_URL  optional: RFC 3161 time-stamp server, so that
-#                                the signature outlives the certificate
-# Without certificate and key it leaves the file unsigned and says so.
+#   MOSTARIC_SIGN_TIMESTAMP_URL  optional: RFC 3161 time-stamp server
 # Usage: sign.sh <osslsigncode> <file> <description> <address> [<name to report>]
 set -euo pipefail
 osslsigncode=$1 file=$2 description=$3 address=$4 what=${5:-$(basename "$2")}

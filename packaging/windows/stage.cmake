@@ -1,16 +1,12 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Run by cpack on the staged files before it makes each package
-# (CPACK_PRE_BUILD_SCRIPTS of WindowsPackage.cmake): signs the program file
-# and gives every file the modes the usual umask leaves and the release
-# moment as its time, which the installer and the zip both keep.
+# Run by cpack on the staged files before each package: signs the program
+# file, and gives every file the usual modes and the release moment.
 set(staged "${CPACK_TEMPORARY_DIRECTORY}")
 set(program "${staged}/${CPACK_MOSTARIC_EXE}")
-# What makensis's signing says goes there (installer.nsi.in, signed.cmake).
 file(REMOVE "${CPACK_TOPLEVEL_DIRECTORY}/signed.txt")
 
-# Signed once per cpack run, so that the installer and the zip hold the same
-# signed bytes: a time stamp differs from one signing to the next.
+# Signed once per run: the installer and zip hold the same time stamp.
 file(SHA256 "${program}" unsigned)
 get_property(signed GLOBAL PROPERTY mostaric_signed_${unsigned})
 if(signed)
@@ -29,9 +25,8 @@ file(CHMOD "${program}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_R
 execute_process(COMMAND find "${staged}" -exec touch -h -d "@$ENV{SOURCE_DATE_EPOCH}" {} +
                 COMMAND_ERROR_IS_FATAL ANY)
 
-# CMake before 4.4 lists the staged files in the order the file system gives
-# them, which differs from one file system to another: the uninstaller's
-# lists, which CPack takes as given, are sorted here, deepest folder first.
+# CMake before 4.4 lists the staged files in the file system's order: the
+# uninstaller's lists, sorted here (deepest folder first), are taken as given.
 file(GLOB_RECURSE files LIST_DIRECTORIES true RELATIVE "${staged}" "${staged}/*")
 set(CPACK_NSIS_DELETE_FILES "")
 set(CPACK_NSIS_DELETE_DIRECTORIES "")

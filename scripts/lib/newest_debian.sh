@@ -1,23 +1,18 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
-# A root of the newest Debian release (debian_releases.sh), for a machine of
-# an older one: made with mmdebstrap from the machine's own apt mirror, kept
-# in the per-machine cache and reused until its package set changes. Commands
-# run in it through chroot in a private mount namespace, with the project and
-# the cache at the same paths as outside, so that a tree built inside is the
-# same tree outside. Sourced by scripts/lib/windows.sh.
+# A root of the newest Debian release for a machine of an older one, made
+# with mmdebstrap from the machine's own mirror and kept until its package set
+# changes. Commands run in it with the project and the cache at the same paths
+# as outside, so that a tree built inside is the same tree outside.
 
-# The machine's own mirrors of the main archive and of the security archive,
-# as apt reads them from its configuration.
+# The machine's mirror of the main or the security archive, as apt has it.
 mostaric_apt_mirror() {
   apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages' |
     awk -v want="$1" '{ security = ($2 ~ /-security$/) }
       (want == "security") == security && $2 !~ /-updates$/ { print $1; exit }'
 }
 
-# Sets MOSTARIC_NEWEST_ROOT to the root, making it first where needed: with
-# the test command's packages and what builds the Windows program.
+# Sets MOSTARIC_NEWEST_ROOT, making the root first where needed.
 mostaric_make_newest_root() {
   local packages mirror security key cache lock status=0
   packages=$(printf '%s\n' "${MOSTARIC_TEST_PACKAGES[@]}" "${MOSTARIC_WINDOWS_BUILD_PACKAGES[@]}" |
@@ -37,7 +32,7 @@ mostaric_make_newest_root() {
   flock "$lock"
   if [ ! -f "$MOSTARIC_NEWEST_ROOT/.complete" ]; then
     echo "Making a Debian $MOSTARIC_NEWEST_DEBIAN ($MOSTARIC_NEWEST_SUITE) root in $MOSTARIC_NEWEST_ROOT"
-    # A root of another package set is out of date: only one is kept.
+    # Only one root is kept.
     local sources=("deb $mirror $MOSTARIC_NEWEST_SUITE main" "deb $mirror $MOSTARIC_NEWEST_SUITE-updates main")
     [ -n "$security" ] && sources+=("deb $security $MOSTARIC_NEWEST_SUITE-security main")
     { mostaric_as_root rm -rf "$cache"/root-* "$cache/making" &&
@@ -53,10 +48,8 @@ mostaric_make_newest_root() {
 }
 
 # Runs a shell command in the root, in the current directory, as root. Of
-# the caller's environment only what a build may rightly depend on goes in:
-# the time zone and locale (which a release must not depend on, and the
-# release check varies) and the signing settings, with the files they name
-# at the same paths.
+# the caller's environment only the time zone and locale (which the release
+# check varies) and the signing settings, with their files, go in.
 mostaric_in_newest_root() {
   mostaric_make_newest_root || return 1
   local name files=() settings=()
@@ -74,14 +67,13 @@ mostaric_in_newest_root() {
     set -e
     root=$1 here=$2 cache=$3 command=$4 count=$5
     shift 5
-    # The cache first: the root lies in it, and gets its own mounts after.
+    # Before the mounts of the root itself, which lies in the cache.
     for dir in "$here" "$cache"; do
       mkdir -p "$root$dir"
       mount --rbind "$dir" "$root$dir"
     done
     mount -t proc proc "$root/proc"
-    mount --rbind /sys "$root/sys"
-    mount --rbind /dev "$root/dev"
+    for dir in sys dev; do mount --rbind "/$dir" "$root/$dir"; done
     mount --bind /etc/resolv.conf "$root/etc/resolv.conf"
     for file in "${@:1:count}"; do
       mkdir -p "$root$(dirname "$file")"
@@ -94,8 +86,7 @@ mostaric_in_newest_root() {
   ' _ "$MOSTARIC_NEWEST_ROOT" "$PWD" "$MOSTARIC_CACHE" "$1" "${#files[@]}" "${files[@]}" "${settings[@]}"
 }
 
-# Installs the given .deb (built on this older release) in the root, starts
-# the program there and removes the package again.
+# Installs the .deb in the root, starts the program and purges it again.
 mostaric_try_deb_in_newest_root() {
   local deb
   deb=$(realpath "$1") || return 1

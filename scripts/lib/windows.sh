@@ -1,10 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-#
-# The Windows program is built against the newest Debian release's Qt: on
-# that release here, on an older one in a root of it (newest_debian.sh); its
-# suites run under Wine here either way. Sourced after setup.sh by test.sh,
-# scripts/build_windows.sh and scripts/release.sh.
+# The Windows program is built against the newest Debian release's Qt: here
+# on that release, else in a root of it; its suites run under Wine here.
 
 source "$(dirname "${BASH_SOURCE[0]}")/newest_debian.sh"
 
@@ -17,8 +14,8 @@ mostaric_where_windows_builds() {
   fi
 }
 
-# Builds the windows preset's tree (and Qt for Windows, once per machine) and
-# runs its test presets, each on an X server of its own.
+# Builds the windows tree (and Qt for Windows, once per machine) and runs
+# its test presets, each on an X server of its own.
 mostaric_test_windows() {
   mostaric_install_packages "${MOSTARIC_WINDOWS_TEST_PACKAGES[@]}" &&
     mostaric_where_windows_builds 'cmake --workflow --preset windows' || return 1

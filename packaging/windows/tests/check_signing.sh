@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Signing: packs again with a certificate made on the spot, time-stamped by
-# a local time-stamp server with a certificate of its own, and verifies the
-# signatures and time stamps of the program file and the installer; packing
-# without a certificate says that it is unsigned and signs nothing.
+# Packs again signed with a certificate made on the spot and time-stamped by
+# a local server, and verifies both; then packs unsigned.
 # Usage: check_signing.sh <cpack> <CPackConfig.cmake> <work dir> <openssl> <python3>
 #                         <osslsigncode> <program file name> <installer name> <zip name>
 set -euo pipefail
@@ -12,8 +10,7 @@ cpack=$1 config=$2 work=$3 openssl=$4 python=$5 osslsigncode=$6 exe=$7 setup=$8 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -x "$openssl" ] || fail "openssl not found (package openssl)"
 [ -x "$osslsigncode" ] || fail "osslsigncode not found (package osslsigncode)"
-# Packs into $1 and keeps what cpack and makensis said; the program file as
-# the zip holds it goes beside, as $1.exe.
+# Packs into $1, keeping the log and the zip's program file as $1.exe.
 pack() {
   "$cpack" --verbose --config "$config" -B "$work/$1" > "$work/$1.log" || { cat "$work/$1.log"; fail "cpack failed"; }
   grep -E '^(Not )?[Ss]igned: ' "$work/$1.log"
@@ -60,7 +57,6 @@ for file in "$work/signed.exe" "$work/signed/$setup"; do
 done
 [ "$(grep -c "^Signed: .*, time-stamped by $url\$" "$work/signed.log")" -eq 3 ] ||
   fail "not program, uninstaller and installer signed and time-stamped"
-# The installer packs the program file that the zip holds: signed once.
 installer_payload=$(find "$work/signed/_CPack_Packages" -path "*/NSIS/*/$exe")
 cmp "$installer_payload" "$work/signed.exe" || fail "the installer and the zip do not hold one signed program file"
 
@@ -69,8 +65,7 @@ cmp "$installer_payload" "$work/signed.exe" || fail "the installer and the zip d
 [ "$(grep -c '^Not signed: ' "$work/unsigned.log")" -eq 3 ] || fail "the unsigned build does not say so"
 ! "$osslsigncode" verify -in "$work/unsigned/$setup" > /dev/null 2>&1 ||
   fail "the unsigned installer has a signature"
-# Signing adds the signature and nothing else: without it the program file is
-# the unsigned build's, byte for byte, as a rebuild of a release compares it.
+# Signing adds the signature and nothing else.
 "$osslsigncode" remove-signature -in "$work/signed.exe" -out "$work/signature-removed.exe" > /dev/null
 cmp "$work/signature-removed.exe" "$work/unsigned.exe" ||
   fail "the signed program file without its signature is not the unsigned one"

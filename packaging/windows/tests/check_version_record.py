@@ -1,9 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The version records of the program file, as the zip holds it, and of the
-installer, read by pefile: the numbers, Chinese (PRC) as language, the
-identity's texts, and an icon in both.
+"""The version records of the program file (in the zip) and the installer:
+numbers, Chinese (PRC), the identity's texts, and an icon in both.
 Usage: check_version_record.py <zip> <program file name> <installer>
        <version a.b.c.d> <display name> <version text> <publisher>"""
 import sys
@@ -15,7 +14,6 @@ CHINESE_PRC, UTF16 = 0x0804, 1200
 
 
 def resource_languages(pe, kind):
-    """The language of each resource of that type."""
     return [language.id
             for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries if entry.id == pefile.RESOURCE_TYPE[kind]
             for name in entry.directory.entries
@@ -27,25 +25,18 @@ def version_record(pe):
     fixed = pe.VS_FIXEDFILEINFO[0]
     version = (fixed.FileVersionMS >> 16, fixed.FileVersionMS & 0xFFFF,
                fixed.FileVersionLS >> 16, fixed.FileVersionLS & 0xFFFF)
-    tables, translations = {}, []
-    for info in (item for items in pe.FileInfo for item in items):
-        if info.Key == b"StringFileInfo":
-            for table in info.StringTable:
-                tables[table.LangID.decode().lower()] = {
-                    name.decode(): text.decode() for name, text in table.entries.items()}
-        elif info.Key == b"VarFileInfo":
-            for var in info.Var:
-                translations += [int(n, 16) for n in var.entry[b"Translation"].split()]
+    infos = [item for items in pe.FileInfo for item in items]
+    tables = {table.LangID.decode().lower(): {k.decode(): v.decode() for k, v in table.entries.items()}
+              for info in infos if info.Key == b"StringFileInfo" for table in info.StringTable}
+    translations = [int(n, 16) for info in infos if info.Key == b"VarFileInfo"
+                    for var in info.Var for n in var.entry[b"Translation"].split()]
     return version, tables, translations
 
 
 def main():
     zip_path, exe, setup, dotted, product, text, publisher = sys.argv[1:8]
     numbers = tuple(int(n) for n in dotted.split("."))
-    files = {
-        "program": zipfile.ZipFile(zip_path).read(exe),
-        "installer": open(setup, "rb").read(),
-    }
+    files = {"program": zipfile.ZipFile(zip_path).read(exe), "installer": open(setup, "rb").read()}
     failures = []
     for what, data in files.items():
         pe = pefile.PE(data=data)

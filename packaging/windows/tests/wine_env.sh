@@ -1,29 +1,18 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sourced by the Wine tests: a fresh copy of the booted template prefix as
-# WINEPREFIX, removed again at the end, and helpers that start, find and
-# close the program. Fails, saying why, where the display, the template or
-# a tool is missing.
+# Sourced by the Wine tests: a copy of the template prefix as WINEPREFIX,
+# and helpers; fails, saying why, where the display or a tool is missing.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 MOSTARIC_SMOKE_TEST=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../../ui/tests" && pwd)/wine_smoke_test.sh
 
-# What the install and zip checks start from: the package file $1, which
-# cpack must have made, and a fresh prefix for the wine program $2.
+# Unpacks zip $1 into $2 with CMake $3.
+unpack_zip() { mkdir -p "$2" && (cd "$2" && "$3" -E tar xf "$1"); }
+
+# The package file $1 must exist; a fresh prefix for the wine program $2.
 mostaric_package_test() {
+  local wine=$2 tool
   [ -f "$1" ] || fail "no $1 (run cpack in the windows tree, or the test windows_package_cpack)"
-  mostaric_wine_prefix "$2"
-}
-
-# The files of a zip $1 unpacked into the folder $2 by CMake ($3), as
-# sorted relative paths.
-unpack_zip() {
-  mkdir -p "$2"
-  (cd "$2" && "$3" -E tar xf "$1" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
-}
-
-mostaric_wine_prefix() {
-  local wine=$1 tool
   [ -x "$wine" ] || fail "wine not found (package wine)"
   for tool in wineserver xwininfo xdotool iconv; do
     command -v "$tool" > /dev/null || fail "$tool not found (packages wine, x11-utils, xdotool)"
@@ -41,8 +30,7 @@ mostaric_wine_prefix() {
 # The Unix path of a Windows path in the prefix.
 unix_path() { "$WINE" winepath -u "$1" 2> /dev/null | tr -d '\r'; }
 
-# A key as `wine reg export` writes it, in UTF-8: `reg query` prints through
-# the console's code page, which turns Chinese into question marks.
+# A key as `wine reg export` writes it, in UTF-8 (`reg query` loses Chinese).
 reg_export() {
   rm -f "$WORK/key.reg"
   "$WINE" reg export "$1" "$WORK/key.reg" /y > /dev/null 2>&1 || return 1
@@ -54,8 +42,7 @@ reg_value() {
   sed -n "s/^\"$2\"=//p" <<< "$1" | sed 's/^"\(.*\)"$/\1/; s/\\"/"/g; s/\\\\/\\/g'
 }
 
-# Starts a program file from its own folder as the program's smoke test
-# does: its window "欢迎使用" must show and "退  出" end it with status 0.
+# Starts a program from its own folder: "欢迎使用" shows, "退  出" ends it.
 start_and_close() {
   (cd "$(dirname "$1")" && bash "$MOSTARIC_SMOKE_TEST" "$1" "$WORK/shown.png") ||
     fail "$1 did not show 欢迎使用 and end with status 0"
