@@ -1,17 +1,20 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The windows preset's toolchain: mingw-w64 and the cached static Qt for
-# Windows, built here where missing, with Debian's Qt as the host tools.
+# The windows preset's toolchain: mingw-w64 and the static Qt for Windows
+# that scripts/build_qt_windows.sh made for these sources, found where the
+# preset says (MOSTARIC_QT_WINDOWS), with Debian's Qt as the host tools.
 include(${CMAKE_CURRENT_LIST_DIR}/toolchain_mingw64.cmake)
 
-execute_process(
-  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../scripts/build_qt_windows.sh
-  OUTPUT_VARIABLE _qt_prefix OUTPUT_STRIP_TRAILING_WHITESPACE
-  COMMAND_ERROR_IS_FATAL ANY)
-# The last line is the prefix.
-string(REGEX REPLACE "^.*\n" "" _qt_prefix "${_qt_prefix}")
+# The versioned folder behind the stable name: a Qt built anew for changed
+# settings lies elsewhere, and a tree configured with the old one forgets it.
+# Read again for each of CMake's checks, which see only the variables named.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES MOSTARIC_QT_WINDOWS)
+file(REAL_PATH "${MOSTARIC_QT_WINDOWS}" _qt_prefix)
+if(NOT EXISTS "${_qt_prefix}/.complete")
+  message(FATAL_ERROR "No Qt for Windows at '${MOSTARIC_QT_WINDOWS}': "
+                      "scripts/build_windows.sh builds it and the tree")
+endif()
 if(MOSTARIC_QT_WINDOWS_PREFIX AND NOT MOSTARIC_QT_WINDOWS_PREFIX STREQUAL _qt_prefix)
-  # Built with another Qt before: forget every path into it.
   get_cmake_property(_cached CACHE_VARIABLES)
   foreach(_name IN LISTS _cached)
     string(FIND "${${_name}}" "${MOSTARIC_QT_WINDOWS_PREFIX}" _at)

@@ -2,10 +2,11 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a static Qt for 64-bit Windows from Debian's qt6-base source
-# package (Debian's patches applied) with mingw-w64, and Debian's installed Qt
-# as the host tools. The windows preset's toolchain runs it. Kept in the
-# per-machine cache, keyed by the source version and the configure options.
-# Prints the install prefix as its last line.
+# package (Debian's patches applied) with mingw-w64, Debian's installed Qt of
+# the same version serving as the host tools, and only what Mostaric's
+# programs and tests link. Kept in the per-machine cache, keyed by the source
+# and compiler versions and every file that shapes the build; the windows
+# preset finds the one for these sources at $MOSTARIC_CACHE/qt-windows/current.
 # Usage: scripts/build_qt_windows.sh [--print-prefix]
 #   --print-prefix  only print where the cached Qt is (or would be) installed
 set -euo pipefail
@@ -15,32 +16,35 @@ source "$here/scripts/lib/setup.sh"
 step() { printf '[qt-windows] %s\n' "$*" >&2; }
 fail() { printf '[qt-windows] FAILED at step: %s\n' "$*" >&2; exit 1; }
 
-# The host tools (moc, rcc, uic) are Debian's: the source is their version.
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) ||
   fail "find the installed qt6-base-dev (install it first)"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
 
-# The key: the versions, the feature switches but their comments, our patch.
+# The key: the versions, and the files that shape the build, less their
+# comments.
 features=$here/cmake/QtWindowsFeatures.cmake
+toolchain=$here/cmake/toolchain_mingw64.cmake
 patch=$here/cmake/qt_windows.patch
-settings=$(grep -v '^ *#' "$features"; cat "$patch")
+settings=$(grep -v '^ *#' "$features")
+key_text=$(echo "qt6-base $qt_version"; x86_64-w64-mingw32-g++-posix -dumpfullversion 2>/dev/null || true
+  grep -hv '^ *#' "$features" "$toolchain" "${BASH_SOURCE[0]}"; cat "$patch")
+key=$(sha256sum <<< "$key_text" | cut -c1-12)
 # The same bytes on any machine: a fixed prefix compiled in (not the cache),
 # source and build paths mapped to fixed names, and times from the source
 # package's changelog.
 fixed_prefix=/opt/mostaric-qt-windows
-key_text="qt6-base ${qt_version} $(x86_64-w64-mingw32-g++-posix -dumpfullversion 2>/dev/null || true) ${settings} prefix=$fixed_prefix mapped"
-key=$(sha256sum <<< "$key_text" | cut -c1-12)
 cache_root=$MOSTARIC_CACHE/qt-windows
 prefix="$cache_root/${qt_version//[^A-Za-z0-9.+-]/_}-$key"
-
 [ "${1:-}" != --print-prefix ] || { echo "$prefix"; exit 0; }
+
 # One builder at a time, also of the work folder.
 mkdir -p "$cache_root"
 exec {lock}> "$cache_root.lock"
 flock "$lock"
-[ ! -f "$prefix/.complete" ] || { echo "$prefix"; exit 0; }
-
-step "building static Qt ${qt_version} for x86_64-w64-mingw32 into $prefix (about 14 minutes on two cores, once per machine)"
+# Where the windows preset looks, for these sources.
+use_prefix() { ln -sfn "$(basename "$prefix")" "$cache_root/current"; echo "$prefix"; }
+[ ! -f "$prefix/.complete" ] || { use_prefix; exit 0; }
+step "building static Qt ${qt_version} for x86_64-w64-mingw32 into $prefix (once per machine and settings)"
 work="$cache_root/work-$key"
 rm -rf "$prefix"
 # An interrupted run's configured tree is compiled on.
@@ -78,7 +82,6 @@ cp "$src/debian/patches/series" "$work/applied-patches.txt" 2>/dev/null || true
 patch -d "$src" -p1 --forward < "$patch" || fail "apply $patch"
 
 step "3/5 configuring (CMake, Ninja)"
-toolchain=$here/cmake/toolchain_mingw64.cmake
 # GCC tries the last map first.
 maps="-ffile-prefix-map=$work=/usr/src -ffile-prefix-map=$work/build=/usr/src/qt6-base-build"
 cmake -S "$src" -B "$work/build" -G Ninja \
@@ -121,4 +124,4 @@ cp "$src/debian/copyright" "$prefix/licenses/debian-copyright" 2>/dev/null || tr
 touch "$prefix/.complete"
 rm -rf "$work"
 step "done"
-echo "$prefix"
+use_prefix
