@@ -42,14 +42,10 @@ rm -rf dist
 # Configured afresh, so that no setting given by hand goes in; CPack gives
 # the .deb's ar members the modes the umask leaves.
 (umask 022 && cmake --workflow --preset deb --fresh)
-mostaric_where_windows_builds 'cmake --workflow --preset windows-release'
-rm -rf dist/_CPack_Packages
 # A release meant to be signed is never made unsigned, wherever it is built.
-if [ -n "${MOSTARIC_SIGN_CERT:-}" ] &&
-  ! osslsigncode extract-signature -in dist/*-setup.exe -out dist/.signature > /dev/null 2>&1; then
-  echo "release.sh: MOSTARIC_SIGN_CERT is set, but the windows tree's build made the installer unsigned" >&2
-  exit 1
-fi
+mostaric_for_windows 'cmake --workflow --preset windows-release && rm -rf dist/_CPack_Packages &&
+  { [ -z "${MOSTARIC_SIGN_CERT:-}" ] || osslsigncode extract-signature -in dist/*-setup.exe -out dist/.signature > /dev/null 2>&1 ||
+    { echo "release.sh: MOSTARIC_SIGN_CERT is set, but the windows tree made the installer unsigned" >&2; exit 1; }; }'
 rm -f dist/.signature
 
 if [ -n "$commit" ]; then

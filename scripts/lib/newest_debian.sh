@@ -15,8 +15,7 @@ mostaric_apt_mirror() {
 # Sets MOSTARIC_NEWEST_ROOT, making the root first where needed.
 mostaric_make_newest_root() {
   local packages mirror security key cache lock status=0
-  packages=$(printf '%s\n' "${MOSTARIC_TEST_PACKAGES[@]}" "${MOSTARIC_WINDOWS_BUILD_PACKAGES[@]}" |
-    LC_ALL=C sort -u)
+  packages=$(printf '%s\n' "${MOSTARIC_WINDOWS_PACKAGES[@]}" | LC_ALL=C sort -u)
   mirror=$(mostaric_apt_mirror main)
   security=$(mostaric_apt_mirror security)
   [ -n "$mirror" ] || { echo "No Debian mirror in this machine's apt configuration" >&2; return 1; }

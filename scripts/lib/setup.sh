@@ -19,14 +19,16 @@ MOSTARIC_PACKAGE_TOOLS=(dpkg-dev xz-utils)
 MOSTARIC_TEST_PACKAGES=("${MOSTARIC_RUN_PACKAGES[@]}" "${MOSTARIC_PACKAGE_TOOLS[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev locales-all xvfb xauth x11-utils valgrind
   desktop-file-utils appstream lintian reuse fonts-noto-cjk fonts-wqy-zenhei git diffoscope-minimal
-  clang libclang-rt-dev clang-format-19 clang-tidy-19 clazy)
+  clang libclang-rt-dev clang-format-19 clang-tidy-19 clazy
+  clang-19 lld-19 wasi-libc libc++-19-dev-wasm32 libclang-rt-19-dev-wasm32 binaryen nodejs
+  chromium chromium-driver python3-selenium)
 
-# Building the Windows program, its installer and zip (openssl: the signing
-# test's certificate).
-MOSTARIC_WINDOWS_BUILD_PACKAGES=("${MOSTARIC_RUN_PACKAGES[@]}" "${MOSTARIC_PACKAGE_TOOLS[@]}"
-  g++-mingw-w64-x86-64-posix ninja-build nsis osslsigncode openssl)
-# Running them under Wine, picturing them and reading their version records.
-MOSTARIC_WINDOWS_TEST_PACKAGES=(wine wine64 xdotool imagemagick python3-pefile)
+# The Windows program, its installer and zip, built and tested under Wine
+# only on the newest release (openssl: the signing test's certificate;
+# imagemagick pictures the windows; python3-pefile reads the version records).
+MOSTARIC_WINDOWS_PACKAGES=("${MOSTARIC_TEST_PACKAGES[@]}"
+  g++-mingw-w64-x86-64-posix ninja-build nsis osslsigncode openssl
+  wine wine64 xdotool imagemagick python3-pefile)
 
 # Qt Designer, for the forms (ui/*.ui); not needed to build or test.
 MOSTARIC_DESIGN_PACKAGES=(qt6-tools-dev-tools)

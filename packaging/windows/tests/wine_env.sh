@@ -12,7 +12,7 @@ unpack_zip() { mkdir -p "$2" && (cd "$2" && "$3" -E tar xf "$1"); }
 # The package file $1 must exist; a fresh prefix for the wine program $2.
 mostaric_package_test() {
   local wine=$2 tool
-  [ -f "$1" ] || fail "no $1 (run cpack in the windows tree, or the test windows_package_cpack)"
+  [ -f "$1" ] || fail "no $1 (cpack --preset windows makes it)"
   [ -x "$wine" ] || fail "wine not found (package wine)"
   for tool in wineserver xwininfo xdotool iconv; do
     command -v "$tool" > /dev/null || fail "$tool not found (packages wine, x11-utils, xdotool)"
