@@ -1,6 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Debian releases Mostaric supports; CMake reads these assignments too.
+# The Debian releases Mostaric supports and the LLVM they both package;
+# CMake reads these assignments too.
 # The package lists name only packages both releases have.
 
 # The .deb is built on the older release, so that it installs on both.
@@ -8,6 +9,9 @@ MOSTARIC_PACKAGE_DEBIAN=12
 # The newest: an older machine proves it in a root; its Qt goes into Windows.
 MOSTARIC_NEWEST_DEBIAN=13
 MOSTARIC_NEWEST_SUITE=trixie
+# LLVM's major version for the formatter, the analysers and the web edition's
+# compiler: the same on both releases, so that both format and find alike.
+MOSTARIC_LLVM=19
 
 # This machine's major release, e.g. 12; empty off Debian.
 mostaric_debian_release() {

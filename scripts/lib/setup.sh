@@ -13,13 +13,17 @@ MOSTARIC_RUN_PACKAGES=(cmake g++ make pkgconf python3 qt6-base-dev
 # Making the Debian package and the source tarball.
 MOSTARIC_PACKAGE_TOOLS=(dpkg-dev xz-utils)
 
+# The web edition: C++ to WebAssembly with the LLVM below, and its tests in
+# a headless browser driven from Python.
+MOSTARIC_WEB_PACKAGES=("clang-$MOSTARIC_LLVM" "lld-$MOSTARIC_LLVM" wasi-libc "libc++-$MOSTARIC_LLVM-dev-wasm32"
+  "libclang-rt-$MOSTARIC_LLVM-dev-wasm32" binaryen nodejs chromium chromium-driver python3-selenium)
+
 # The test command's: every locale (de_DE for the comma-decimal tests, zh_CN
-# for the release check); LLVM 19's formatter and analysers on both releases,
-# so that both format and find alike.
-MOSTARIC_TEST_PACKAGES=("${MOSTARIC_RUN_PACKAGES[@]}" "${MOSTARIC_PACKAGE_TOOLS[@]}"
+# for the release check); the one LLVM's formatter and analysers.
+MOSTARIC_TEST_PACKAGES=("${MOSTARIC_RUN_PACKAGES[@]}" "${MOSTARIC_PACKAGE_TOOLS[@]}" "${MOSTARIC_WEB_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev locales-all xvfb xauth x11-utils valgrind
   desktop-file-utils appstream lintian reuse fonts-noto-cjk fonts-wqy-zenhei git diffoscope-minimal
-  clang libclang-rt-dev clang-format-19 clang-tidy-19 clazy)
+  clang libclang-rt-dev "clang-format-$MOSTARIC_LLVM" "clang-tidy-$MOSTARIC_LLVM" clazy)
 
 # Building the Windows program, its installer and zip (openssl: the signing
 # test's certificate).
