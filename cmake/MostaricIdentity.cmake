@@ -35,13 +35,18 @@ string(TIMESTAMP MOSTARIC_RELEASE_DATE "%Y-%m-%d" UTC)
 string(TIMESTAMP MOSTARIC_RELEASE_DATE_RFC2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
 set(ENV{SOURCE_DATE_EPOCH} "${_clock}")
 
-# The Debian releases, as their one home assigns them.
-file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/debian_releases.sh _releases
-     REGEX "^MOSTARIC_[A-Z_]+=[a-z0-9]+$")
-foreach(_release IN LISTS _releases)
-  string(REGEX MATCH "^([A-Z_]+)=(.*)$" _ "${_release}")
-  set(${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
+# What comes from Debian (the releases, the LLVM version, the faces'
+# packages), as its one home assigns them: a word, or a shell array as a list.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/debian_releases.sh _assignments
+     REGEX "^MOSTARIC_[A-Z_]+=([a-z0-9]+|\\([a-z0-9 .+-]+\\))$")
+foreach(_assignment IN LISTS _assignments)
+  string(REGEX MATCH "^([A-Z_]+)=\\(?([^)]*)\\)?$" _ "${_assignment}")
+  string(REPLACE " " ";" ${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
 endforeach()
+if(NOT MOSTARIC_LLVM OR NOT MOSTARIC_FONT_PACKAGES)
+  message(FATAL_ERROR "scripts/lib/debian_releases.sh assigns no MOSTARIC_LLVM or MOSTARIC_FONT_PACKAGES")
+endif()
+string(REPLACE ";" " " MOSTARIC_FONT_PACKAGES_TEXT "${MOSTARIC_FONT_PACKAGES}")
 
 # The header the program reads these from.
 set(MOSTARIC_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)

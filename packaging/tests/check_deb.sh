@@ -3,12 +3,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package's control fields and file list.
 # Usage: check_deb.sh <directory holding the .deb> <version> <homepage>
-#          <release moment, seconds since 1970> <font packages, comma-separated>
-#          <the package lists' script> <installed file>...
+#          <release moment, seconds since 1970> <the package lists' script>
+#          <installed file>...
 #   installed files relative to the prefix, as the install rules name them
 set -euo pipefail
-dir=$1 version=$2 homepage=$3 moment=$4 fonts=$5 package_lists=$6
-shift 6
+dir=$1 version=$2 homepage=$3 moment=$4 package_lists=$5
+shift 5
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -37,12 +37,15 @@ for lib in Widgets Gui Core; do
   [ -n "$owner" ] || fail "no package here owns libQt6$lib.so.6"
   qt_packages+=("$owner")
 done
-for pkg in "${qt_packages[@]}" ${fonts//,/ }; do
+# The faces' packages as the shell reads their one list, not as CMake passed
+# them on: the package and run.sh install the same faces.
+mapfile -t fonts < <(bash -c 'source "$1" && printf "%s\n" "${MOSTARIC_FONT_PACKAGES[@]}"' _ "$package_lists")
+run_packages=$(bash -c 'source "$1" && echo "${MOSTARIC_RUN_PACKAGES[*]}"' _ "$package_lists")
+[ ${#fonts[@]} -gt 0 ] || fail "$package_lists gives no MOSTARIC_FONT_PACKAGES"
+for pkg in "${qt_packages[@]}" "${fonts[@]}"; do
   grep -qx "$pkg" <<< "$names" || fail "Depends lacks $pkg: $depends"
 done
-# The faces the package depends on are the ones run.sh installs.
-run_packages=$(bash -c 'source "$1" && echo "${MOSTARIC_RUN_PACKAGES[*]}"' _ "$package_lists")
-for pkg in ${fonts//,/ }; do
+for pkg in "${fonts[@]}"; do
   grep -qw -- "$pkg" <<< "$run_packages" || fail "MOSTARIC_RUN_PACKAGES of $package_lists lacks $pkg"
 done
 

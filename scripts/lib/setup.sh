@@ -5,11 +5,9 @@
 
 source "$(dirname "${BASH_SOURCE[0]}")/debian_releases.sh"
 
-# Each package in one list; the lists build on one another. The faces are
-# those the .deb depends on (its test checks the two agree); Python unpacks
+# Each package in one list; the lists build on one another. Python unpacks
 # the icon's pixels.
-MOSTARIC_RUN_PACKAGES=(cmake g++ make pkgconf python3 qt6-base-dev
-  fonts-arphic-uming fonts-arphic-ukai fonts-liberation2)
+MOSTARIC_RUN_PACKAGES=(cmake g++ make pkgconf python3 qt6-base-dev "${MOSTARIC_FONT_PACKAGES[@]}")
 # Making the Debian package and the source tarball.
 MOSTARIC_PACKAGE_TOOLS=(dpkg-dev xz-utils)
 
