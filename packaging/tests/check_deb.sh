@@ -2,19 +2,18 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package's control fields and file list.
-# Usage: check_deb.sh <directory holding the .deb> <version> <homepage>
+# Usage: check_deb.sh <directory holding the .deb> <its name> <version> <homepage>
 #          <release moment, seconds since 1970> <the package lists' script>
 #          <installed file>...
 #   installed files relative to the prefix, as the install rules name them
 set -euo pipefail
-dir=$1 version=$2 homepage=$3 moment=$4 package_lists=$5
-shift 5
+dir=$1 deb_name=$2 version=$3 homepage=$4 moment=$5 package_lists=$6
+shift 6
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-debs=("$dir"/mostaric_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: expected one mostaric_*.deb in $dir"; exit 1; }
-deb=${debs[0]}
+deb=$dir/$deb_name
+[ -f "$deb" ] || { echo "FAIL: no $deb_name in $dir:" "$dir"/*; exit 1; }
 echo "package: $deb"
 dpkg-deb -I "$deb"
 
@@ -25,6 +24,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 case "$(field Section)" in utils|math) ;; *) fail "Section is $(field Section)";; esac
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture is $(field Architecture)"
+# The download's name is Debian's for the package.
+[ "$deb_name" = "$(field Package)_$(field Version)_$(field Architecture).deb" ] || fail "$deb_name is not Debian's name"
 
 # Each dependency is a whole name in the comma-separated list. Qt's packages
 # are named by the release that built the package (libqt6core6 on Debian 12,
