@@ -1,7 +1,18 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program's identity, each fact once (the version in project()); every
-# shipped file that names one is generated from these variables.
+# shipped file that names one is generated from these variables. Also read
+# by `cmake -P` scripts, which have no project() and write no file.
+
+if(CMAKE_SCRIPT_MODE_FILE)
+  file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../CMakeLists.txt _project REGEX "^project\\(Mostaric VERSION ")
+  if(NOT _project MATCHES " VERSION ([0-9]+)\\.([0-9]+)(\\.([0-9]+))? ")
+    message(FATAL_ERROR "No 'project(Mostaric VERSION x.y ...' line in CMakeLists.txt")
+  endif()
+  set(PROJECT_VERSION_MAJOR ${CMAKE_MATCH_1})
+  set(PROJECT_VERSION_MINOR ${CMAKE_MATCH_2})
+  set(PROJECT_VERSION_PATCH "${CMAKE_MATCH_4}")
+endif()
 
 # The id of the desktop entry, the AppStream component and the icon.
 set(MOSTARIC_APP_ID org.mostaric.Mostaric)
@@ -35,13 +46,24 @@ string(TIMESTAMP MOSTARIC_RELEASE_DATE "%Y-%m-%d" UTC)
 string(TIMESTAMP MOSTARIC_RELEASE_DATE_RFC2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
 set(ENV{SOURCE_DATE_EPOCH} "${_clock}")
 
-# The Debian releases, as their one home assigns them.
-file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/debian_releases.sh _releases
-     REGEX "^MOSTARIC_[A-Z_]+=[a-z0-9]+$")
-foreach(_release IN LISTS _releases)
-  string(REGEX MATCH "^([A-Z_]+)=(.*)$" _ "${_release}")
-  set(${CMAKE_MATCH_1} ${CMAKE_MATCH_2})
+# What comes from Debian (the releases, the LLVM version, the faces'
+# packages), as its one home assigns them: a word, or a shell array as a list.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/debian_releases.sh _assignments
+     REGEX "^MOSTARIC_[A-Z_]+=([a-z0-9]+|\\([a-z0-9 .+-]+\\))$")
+foreach(_assignment IN LISTS _assignments)
+  string(REGEX MATCH "^([A-Z_]+)=\\(?([^)]*)\\)?$" _ "${_assignment}")
+  string(REPLACE " " ";" ${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
 endforeach()
+if(NOT MOSTARIC_LLVM OR NOT MOSTARIC_FONT_PACKAGES)
+  message(FATAL_ERROR "scripts/lib/debian_releases.sh assigns no MOSTARIC_LLVM or MOSTARIC_FONT_PACKAGES")
+endif()
+string(REPLACE ";" " " MOSTARIC_FONT_PACKAGES_TEXT "${MOSTARIC_FONT_PACKAGES}")
+if(CMAKE_SCRIPT_MODE_FILE)
+  return()
+endif()
+
+# Every download's name (packaging/Downloads.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/../packaging/Downloads.cmake)
 
 # The header the program reads these from.
 set(MOSTARIC_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)

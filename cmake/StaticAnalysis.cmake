@@ -13,21 +13,24 @@ if(NOT CMAKE_EXPORT_COMPILE_COMMANDS)
                       "set CMAKE_EXPORT_COMPILE_COMMANDS=ON")
 endif()
 
-# clang-tidy 19 on every Debian release, so that each finds the same.
-find_program(MOSTARIC_CLAZY clazy-standalone)
-find_program(MOSTARIC_CLANG_TIDY NAMES clang-tidy-19 clang-tidy)
-add_feature_info(static_analysis_clazy MOSTARIC_CLAZY
-                 "the test static_analysis_clazy (package clazy); fails without it")
-add_feature_info(static_analysis_clang_tidy MOSTARIC_CLANG_TIDY
-                 "the test static_analysis_clang_tidy (package clang-tidy-19); fails without it")
-
-foreach(analyser IN ITEMS clazy clang-tidy)
+# Analyser, its program and package: clang-tidy of the one LLVM
+# (scripts/lib/debian_releases.sh) on every Debian release, so that each finds
+# the same.
+foreach(row IN ITEMS "clazy;clazy-standalone;clazy"
+                     "clang-tidy;clang-tidy-${MOSTARIC_LLVM};clang-tidy-${MOSTARIC_LLVM}")
+  list(POP_FRONT row analyser program package)
   string(REPLACE "-" "_" name static_analysis_${analyser})
   string(TOUPPER "MOSTARIC_${analyser}" tool)
   string(REPLACE "-" "_" tool ${tool})
+  # A tree configured before the version changed looks again.
+  if(NOT ${tool} MATCHES "/${program}$")
+    unset(${tool} CACHE)
+  endif()
+  find_program(${tool} ${program})
+  add_feature_info(${name} ${tool} "the test ${name} (package ${package}); fails without it")
   add_test(NAME ${name}
            COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/cmake/static_analysis.py ${analyser}
-                   ${${tool}} ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR})
+                   ${${tool}} ${package} ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR})
   # A first run reads every file: on two busy cores that took over 15 minutes.
   set_tests_properties(${name} PROPERTIES LABELS static_analysis TIMEOUT 2400)
 endforeach()

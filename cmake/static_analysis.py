@@ -8,7 +8,7 @@ finding, on a source the tree does not compile and on a missing analyser.
 A clean file is analysed again only when it, a file it includes, its
 command, the analyser or the checks change.
 
-Usage: static_analysis.py clazy|clang-tidy <analyser> <build dir> <source dir>
+Usage: static_analysis.py clazy|clang-tidy <analyser> <its package> <build dir> <source dir>
 """
 
 import concurrent.futures
@@ -48,7 +48,6 @@ returning-void-expression rule-of-three static-pmf virtual-call-ctor
 CLAZY_NOT_IN_TESTS = ["non-pod-global-static", "returning-void-expression",
                       "ctor-missing-parent-argument"]
 
-PACKAGES = {"clazy": "clazy", "clang-tidy": "clang-tidy-19"}
 FINDING = re.compile(r"^(\S+):(\d+):(\d+): (warning|error): ", re.MULTILINE)
 
 
@@ -87,12 +86,12 @@ def analyse(command, key, cache):
 
 
 def main():
-    if len(sys.argv) != 5 or sys.argv[1] not in PACKAGES:
-        fail("usage: static_analysis.py clazy|clang-tidy <analyser> <build dir> <source dir>")
-    kind, tool, build, source = sys.argv[1:]
+    if len(sys.argv) != 6 or sys.argv[1] not in ("clazy", "clang-tidy"):
+        fail("usage: static_analysis.py clazy|clang-tidy <analyser> <its package> <build dir> <source dir>")
+    kind, tool, package, build, source = sys.argv[1:]
     build, source = os.path.realpath(build), os.path.realpath(source)
     if shutil.which(tool) is None:
-        fail("%s not found: apt-get install --no-install-recommends %s" % (kind, PACKAGES[kind]))
+        fail("%s not found: apt-get install --no-install-recommends %s" % (kind, package))
     try:
         with open(os.path.join(build, "compile_commands.json")) as f:
             database = {e["file"]: e for e in json.load(f)}

@@ -14,7 +14,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_FILE_NAME ${MOSTARIC_DEB_NAME})
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${MOSTARIC_HOMEPAGE}")
@@ -28,18 +28,18 @@ sulfurous acid solution and the yeast to add.
 
 All texts of the program are in Simplified Chinese.")
 
-# The windows use the AR PL UMing (宋体), AR PL UKai (楷体_GB2312) and Liberation
-# Serif (Times New Roman) faces; nothing in the binary names these packages.
-set(MOSTARIC_FONT_PACKAGES "fonts-arphic-uming, fonts-arphic-ukai, fonts-liberation2")
+# The faces the windows are measured for (scripts/lib/debian_releases.sh):
+# nothing in the binary links them, so dpkg-shlibdeps cannot find them.
+list(JOIN MOSTARIC_FONT_PACKAGES ", " _font_depends)
 find_program(MOSTARIC_DPKG_SHLIBDEPS dpkg-shlibdeps)
 add_feature_info(deb_shlibdeps MOSTARIC_DPKG_SHLIBDEPS
                  "the Debian package's library dependencies read by dpkg-shlibdeps (package dpkg-dev)")
 if(MOSTARIC_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${MOSTARIC_FONT_PACKAGES}")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${_font_depends}")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), ${MOSTARIC_FONT_PACKAGES}")
+      "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), ${_font_depends}")
 endif()
 
 include(CPack)

@@ -65,13 +65,18 @@ endforeach()
 
 include(${MOSTARIC_PACKAGING_DIR}/DebianPackage.cmake)
 
-# SHA256SUMS and RELEASE-NOTES.md over the release's files in dist/.
+# SHA256SUMS and RELEASE-NOTES.md over exactly the release's files in dist/:
+# no source tarball from an unpacked one (scripts/release.sh makes it from git).
+set(_downloads ${MOSTARIC_RELEASE_DOWNLOADS})
+if(NOT EXISTS ${PROJECT_SOURCE_DIR}/.git)
+  list(REMOVE_ITEM _downloads TARBALL)
+endif()
 set(_notes_values)
 foreach(_name IN ITEMS DISPLAY_NAME VERSION_TEXT RELEASE_DATE PACKAGE_DEBIAN NEWEST_DEBIAN)
   list(APPEND _notes_values -D "MOSTARIC_${_name}=${MOSTARIC_${_name}}")
 endforeach()
 add_custom_target(release_notes
-  COMMAND ${CMAKE_COMMAND} ${_notes_values} -D DIST=${PROJECT_SOURCE_DIR}/dist
+  COMMAND ${CMAKE_COMMAND} ${_notes_values} -D "DOWNLOADS=${_downloads}" -D DIST=${PROJECT_SOURCE_DIR}/dist
           -D CHANGELOG=${MOSTARIC_CHANGELOG} -P ${MOSTARIC_PACKAGING_DIR}/ReleaseNotes.cmake
   VERBATIM)
 

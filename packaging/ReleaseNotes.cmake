@@ -1,30 +1,49 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# SHA256SUMS and RELEASE-NOTES.md over the release's files in DIST: each
-# file's use, size and sum, and each language's items of CHANGELOG's newest
-# entry. Run by the target release_notes.
+# SHA256SUMS and RELEASE-NOTES.md over the release's files in DIST: exactly
+# the downloads of the kinds DOWNLOADS lists (packaging/Downloads.cmake), each
+# with its use, size and sum, and each language's items of CHANGELOG's newest
+# entry. Fails, naming them, when one is missing or DIST holds anything else.
+# Run by the target release_notes.
+include(${CMAKE_CURRENT_LIST_DIR}/Downloads.cmake)
+if(NOT DOWNLOADS)
+  message(FATAL_ERROR "No DOWNLOADS: the kinds of file the release holds")
+endif()
 
-# Each kind of file, in the notes' order, with its use in Chinese and English.
-set(kinds
-    "*.tar.xz|源代码|source code"
-    "*.deb|Debian ${MOSTARIC_PACKAGE_DEBIAN}、${MOSTARIC_NEWEST_DEBIAN} 的软件包|package for Debian ${MOSTARIC_PACKAGE_DEBIAN} and ${MOSTARIC_NEWEST_DEBIAN}"
-    "*-setup.exe|Windows 10、11（64 位）安装程序|installer for Windows 10 and 11 (64-bit)"
-    "*.zip|Windows 便携版，解压即可运行|portable Windows program: unpack and run")
+set(listed SHA256SUMS RELEASE-NOTES.md)  # this script's own
+set(missing "")
 set(sums "")
-foreach(kind IN LISTS kinds)
-  string(REPLACE "|" ";" kind "${kind}")
-  list(GET kind 0 pattern)
-  file(GLOB files RELATIVE ${DIST} ${DIST}/${pattern})
-  foreach(file IN LISTS files)
-    file(SIZE ${DIST}/${file} size)
-    file(SHA256 ${DIST}/${file} sum)
-    list(GET kind 1 zh)
-    list(GET kind 2 en)
-    string(APPEND zh_rows "| ${file} | ${zh} | ${size} |\n")
-    string(APPEND en_rows "| ${file} | ${en} | ${size} |\n")
-    string(APPEND sums "${sum}  ${file}\n")
-  endforeach()
+foreach(kind IN LISTS DOWNLOADS)
+  set(file "${MOSTARIC_${kind}_NAME}")
+  if(NOT file)
+    message(FATAL_ERROR "No download of kind '${kind}'; the kinds: ${MOSTARIC_DOWNLOADS}")
+  endif()
+  list(APPEND listed ${file})
+  if(NOT EXISTS ${DIST}/${file})
+    list(APPEND missing ${file})
+    continue()
+  endif()
+  file(SIZE ${DIST}/${file} size)
+  file(SHA256 ${DIST}/${file} sum)
+  string(REGEX MATCH "^(.*)\\|(.*)$" _ "${MOSTARIC_${kind}_USE}")
+  string(APPEND zh_rows "| ${file} | ${CMAKE_MATCH_1} | ${size} |\n")
+  string(APPEND en_rows "| ${file} | ${CMAKE_MATCH_2} | ${size} |\n")
+  string(APPEND sums "${sum}  ${file}\n")
 endforeach()
+file(GLOB present RELATIVE ${DIST} LIST_DIRECTORIES true ${DIST}/*)
+set(others "")
+foreach(file IN LISTS present)
+  list(FIND listed "${file}" index)
+  if(index EQUAL -1)
+    list(APPEND others ${file})
+  endif()
+endforeach()
+if(missing OR others)
+  list(JOIN missing " " missing)
+  list(JOIN others " " others)
+  message(FATAL_ERROR "The release in ${DIST} does not hold exactly its downloads (${DOWNLOADS}):\n"
+                      "  missing: ${missing}\n  not a download of it: ${others}")
+endif()
 string(STRIP "${zh_rows}" zh_rows)
 string(STRIP "${en_rows}" en_rows)
 

@@ -69,9 +69,11 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 diffoscope --no-progress --exclude-directory-metadata=recursive "$first/dist" "$second/dist" | head -n 300 ||
   fail "the two releases differ"
 
+# The release's files by their names (packaging/Downloads.cmake).
+deb=$first/dist/$(cmake -D PRINT=DEB -P "$first/packaging/Downloads.cmake")
 # The tarball holds the commit's files and gives the release's .deb again.
 if [ -n "$commit" ]; then
-  tarball=$(echo "$first"/dist/*.tar.xz) deb=$(echo "$first"/dist/*.deb) unpacked=$cache/tarball
+  tarball=$first/dist/$(cmake -D PRINT=TARBALL -P "$first/packaging/Downloads.cmake") unpacked=$cache/tarball
   name=$(basename "$tarball" .tar.xz)
   rm -rf "$unpacked" && mkdir -p "$unpacked" && tar -C "$unpacked" -xf "$tarball"
   diff <(cd "$unpacked/$name" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort) \
@@ -80,7 +82,7 @@ if [ -n "$commit" ]; then
     > "$unpacked.log" 2>&1 || { tail -n 20 "$unpacked.log"; fail "the tarball does not give the release's .deb"; }
 fi
 if ! mostaric_is_newest_debian; then
-  mostaric_try_deb_in_newest_root "$first"/dist/*.deb || fail "the Debian package does not start on Debian $MOSTARIC_NEWEST_DEBIAN"
+  mostaric_try_deb_in_newest_root "$deb" || fail "the Debian package does not start on Debian $MOSTARIC_NEWEST_DEBIAN"
 fi
 
 echo "Release check: $((SECONDS - started)) s, $failures failure(s)"

@@ -49,13 +49,15 @@ mostaric_for_windows 'cmake --workflow --preset windows-release && rm -rf dist/_
 rm -f dist/.signature
 
 if [ -n "$commit" ]; then
-  # git archive stamps every member with the commit's time; xz on one thread,
-  # since its output depends on the number of threads.
-  name=$(basename dist/*.deb | sed 's/^\([^_]*\)_\([^_]*\)_.*/\1-\2/')
-  git archive --format=tar --prefix="$name/" "$commit" | xz -T1 > "dist/$name.tar.xz"
+  # Named as packaging/Downloads.cmake says, unpacking into a folder of that
+  # name. git archive stamps every member with the commit's time; xz on one
+  # thread, since its output depends on the number of threads.
+  tarball=$(cmake -D PRINT=TARBALL -P packaging/Downloads.cmake)
+  git archive --format=tar --prefix="${tarball%.tar.xz}/" "$commit" | xz -T1 > "dist/$tarball"
 else
   echo "No .git: no source tarball is made from an unpacked one"
 fi
+# Over exactly the files a release holds: fails on one missing or a stray one.
 cmake --build --preset release-notes
 
 echo "Released ${commit:-the unpacked sources} in $PWD/dist:"

@@ -3,12 +3,14 @@
 
 #include "ui/platform_hints.h"
 
+#include "mostaric_build_info.h"
+
 namespace mostaric::ui {
 
 QString chineseFaceInstallHint()
 {
     // The faces the windows are measured for, as Debian packages them.
-    return QStringLiteral("install fonts-arphic-uming fonts-arphic-ukai (or fonts-noto-cjk).");
+    return QStringLiteral("install " MOSTARIC_FONT_PACKAGES " (or fonts-noto-cjk).");
 }
 
 const char* noDisplayLine()

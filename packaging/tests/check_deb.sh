@@ -2,19 +2,18 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package's control fields and file list.
-# Usage: check_deb.sh <directory holding the .deb> <version> <homepage>
-#          <release moment, seconds since 1970> <font packages, comma-separated>
-#          <the package lists' script> <installed file>...
+# Usage: check_deb.sh <directory holding the .deb> <its name> <version> <homepage>
+#          <release moment, seconds since 1970> <the package lists' script>
+#          <installed file>...
 #   installed files relative to the prefix, as the install rules name them
 set -euo pipefail
-dir=$1 version=$2 homepage=$3 moment=$4 fonts=$5 package_lists=$6
+dir=$1 deb_name=$2 version=$3 homepage=$4 moment=$5 package_lists=$6
 shift 6
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-debs=("$dir"/mostaric_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: expected one mostaric_*.deb in $dir"; exit 1; }
-deb=${debs[0]}
+deb=$dir/$deb_name
+[ -f "$deb" ] || { echo "FAIL: no $deb_name in $dir:" "$dir"/*; exit 1; }
 echo "package: $deb"
 dpkg-deb -I "$deb"
 
@@ -25,6 +24,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 case "$(field Section)" in utils|math) ;; *) fail "Section is $(field Section)";; esac
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture is $(field Architecture)"
+# The download's name is Debian's for the package.
+[ "$deb_name" = "$(field Package)_$(field Version)_$(field Architecture).deb" ] || fail "$deb_name is not Debian's name"
 
 # Each dependency is a whole name in the comma-separated list. Qt's packages
 # are named by the release that built the package (libqt6core6 on Debian 12,
@@ -37,12 +38,15 @@ for lib in Widgets Gui Core; do
   [ -n "$owner" ] || fail "no package here owns libQt6$lib.so.6"
   qt_packages+=("$owner")
 done
-for pkg in "${qt_packages[@]}" ${fonts//,/ }; do
+# The faces' packages as the shell reads their one list, not as CMake passed
+# them on: the package and run.sh install the same faces.
+mapfile -t fonts < <(bash -c 'source "$1" && printf "%s\n" "${MOSTARIC_FONT_PACKAGES[@]}"' _ "$package_lists")
+run_packages=$(bash -c 'source "$1" && echo "${MOSTARIC_RUN_PACKAGES[*]}"' _ "$package_lists")
+[ ${#fonts[@]} -gt 0 ] || fail "$package_lists gives no MOSTARIC_FONT_PACKAGES"
+for pkg in "${qt_packages[@]}" "${fonts[@]}"; do
   grep -qx "$pkg" <<< "$names" || fail "Depends lacks $pkg: $depends"
 done
-# The faces the package depends on are the ones run.sh installs.
-run_packages=$(bash -c 'source "$1" && echo "${MOSTARIC_RUN_PACKAGES[*]}"' _ "$package_lists")
-for pkg in ${fonts//,/ }; do
+for pkg in "${fonts[@]}"; do
   grep -qw -- "$pkg" <<< "$run_packages" || fail "MOSTARIC_RUN_PACKAGES of $package_lists lacks $pkg"
 done
 

@@ -11,12 +11,11 @@ set(MOSTARIC_WINDOWS_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(MOSTARIC_WINDOWS_OUT ${PROJECT_BINARY_DIR}/packaging/windows)
 string(TOLOWER ${PROJECT_NAME} _package_name)
 # The names a Windows user sees: the program file as its version record
-# calls it, and the two downloads (without their endings, which CPack adds).
+# calls it, and the two downloads' (packaging/Downloads.cmake) without the
+# endings CPack adds.
 set(MOSTARIC_WINDOWS_EXE ${PROJECT_NAME}.exe)
-set(CPACK_MOSTARIC_SETUP_NAME ${_package_name}-${MOSTARIC_VERSION_TEXT}-setup)
-set(CPACK_MOSTARIC_ZIP_NAME ${_package_name}-${MOSTARIC_VERSION_TEXT}-windows-x64)
-set(MOSTARIC_SETUP_NAME ${CPACK_MOSTARIC_SETUP_NAME}.exe)
-set(MOSTARIC_ZIP_NAME ${CPACK_MOSTARIC_ZIP_NAME}.zip)
+get_filename_component(CPACK_MOSTARIC_SETUP_NAME ${MOSTARIC_SETUP_NAME} NAME_WLE)
+get_filename_component(CPACK_MOSTARIC_ZIP_NAME ${MOSTARIC_ZIP_NAME} NAME_WLE)
 
 # Qt's licence texts and the Debian source it was built from, as the build of
 # the static Qt left them beside it; not the commercial licence: the program

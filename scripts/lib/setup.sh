@@ -5,23 +5,23 @@
 
 source "$(dirname "${BASH_SOURCE[0]}")/debian_releases.sh"
 
-# Each package in one list; the lists build on one another. The faces are
-# those the .deb depends on (its test checks the two agree); Python unpacks
+# Each package in one list; the lists build on one another. Python unpacks
 # the icon's pixels.
-MOSTARIC_RUN_PACKAGES=(cmake g++ make pkgconf python3 qt6-base-dev
-  fonts-arphic-uming fonts-arphic-ukai fonts-liberation2)
+MOSTARIC_RUN_PACKAGES=(cmake g++ make pkgconf python3 qt6-base-dev "${MOSTARIC_FONT_PACKAGES[@]}")
 # Making the Debian package and the source tarball.
 MOSTARIC_PACKAGE_TOOLS=(dpkg-dev xz-utils)
 
+# The web edition: C++ to WebAssembly with the LLVM below, and its tests in
+# a headless browser driven from Python.
+MOSTARIC_WEB_PACKAGES=("clang-$MOSTARIC_LLVM" "lld-$MOSTARIC_LLVM" wasi-libc "libc++-$MOSTARIC_LLVM-dev-wasm32"
+  "libclang-rt-$MOSTARIC_LLVM-dev-wasm32" binaryen nodejs chromium chromium-driver python3-selenium)
+
 # The test command's: every locale (de_DE for the comma-decimal tests, zh_CN
-# for the release check); LLVM 19's formatter and analysers on both releases,
-# so that both format and find alike.
-MOSTARIC_TEST_PACKAGES=("${MOSTARIC_RUN_PACKAGES[@]}" "${MOSTARIC_PACKAGE_TOOLS[@]}"
+# for the release check); the one LLVM's formatter and analysers.
+MOSTARIC_TEST_PACKAGES=("${MOSTARIC_RUN_PACKAGES[@]}" "${MOSTARIC_PACKAGE_TOOLS[@]}" "${MOSTARIC_WEB_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev locales-all xvfb xauth x11-utils valgrind
   desktop-file-utils appstream lintian reuse fonts-noto-cjk fonts-wqy-zenhei git diffoscope-minimal
-  clang libclang-rt-dev clang-format-19 clang-tidy-19 clazy
-  clang-19 lld-19 wasi-libc libc++-19-dev-wasm32 libclang-rt-19-dev-wasm32 binaryen nodejs
-  chromium chromium-driver python3-selenium)
+  clang libclang-rt-dev "clang-format-$MOSTARIC_LLVM" "clang-tidy-$MOSTARIC_LLVM" clazy)
 
 # The Windows program, its installer and zip, built and tested under Wine
 # only on the newest release (openssl: the signing test's certificate;
