@@ -7,7 +7,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
+#include <ranges>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -71,9 +71,9 @@ public:
     std::uint32_t divide(std::uint32_t divisor)
     {
         std::uint64_t remainder = 0;
-        for (auto limb = m_limbs.rbegin(); limb != m_limbs.rend(); ++limb) {
-            const std::uint64_t current = (remainder << 32U) | *limb;
-            *limb = static_cast<std::uint32_t>(current / divisor);
+        for (std::uint32_t& limb : std::views::reverse(m_limbs)) {
+            const std::uint64_t current = (remainder << 32U) | limb;
+            limb = static_cast<std::uint32_t>(current / divisor);
             remainder = current % divisor;
         }
         trim();
@@ -178,7 +178,7 @@ double roundQuotient(BigNumber numerator, BigNumber denominator)
     }
     const bool sticky = !numerator.isZero();
 
-    const int length = std::bit_width(quotient);
+    const auto length = static_cast<int>(std::bit_width(quotient));
     const long leading = length - 1 - scale;  // the exponent of the leading bit
     long kept = kMantissaBits;
     if (leading < kMinExponent)

@@ -23,16 +23,20 @@ constexpr std::array<std::string_view, 25> kBlanks = {
 
 std::size_t blankAtStart(std::string_view text)
 {
-    const auto blank = std::ranges::find_if(
-        kBlanks, [text](std::string_view blank) { return text.starts_with(blank); });
-    return blank == kBlanks.end() ? 0 : blank->size();
+    for (const std::string_view blank : kBlanks) {
+        if (text.starts_with(blank))
+            return blank.size();
+    }
+    return 0;
 }
 
 std::size_t blankAtEnd(std::string_view text)
 {
-    const auto blank = std::ranges::find_if(
-        kBlanks, [text](std::string_view blank) { return text.ends_with(blank); });
-    return blank == kBlanks.end() ? 0 : blank->size();
+    for (const std::string_view blank : kBlanks) {
+        if (text.ends_with(blank))
+            return blank.size();
+    }
+    return 0;
 }
 
 std::string_view trimmed(std::string_view text)
