@@ -73,7 +73,7 @@ constexpr std::array<GravityRow, 56> kGravityTable = {{
 FieldUpdate chooseGravity(std::string_view gravity)
 {
     FieldUpdate update;
-    const auto* const row = std::ranges::find(kGravityTable, gravity, &GravityRow::gravity);
+    const auto row = std::ranges::find(kGravityTable, gravity, &GravityRow::gravity);
     if (row != kGravityTable.end()) {
         update.writes = {{Field::T1, std::string(row->alcohol)},
                          {Field::Tt2, std::string(row->alcohol)},

@@ -8,6 +8,9 @@
 #include <charconv>
 #include <cmath>
 #include <system_error>
+#include <version>
+
+#include "core/exact_decimal.h"
 
 namespace mostaric {
 namespace {
@@ -40,6 +43,26 @@ bool hasNonZeroIntegerPart(std::string_view text)
 
 int decimalsOf(FixedPattern pattern) { return pattern == FixedPattern::ThreeDecimals ? 3 : 2; }
 
+// The standard library's conversions where it has them (and they fit);
+// the core's own, which give the same results, where not.
+std::from_chars_result readDouble(const char* first, const char* last, double& value)
+{
+#if defined(__cpp_lib_to_chars)
+    return std::from_chars(first, last, value);
+#else
+    return decimalToDouble(first, last, value);
+#endif
+}
+
+std::to_chars_result writeFixed(char* first, char* last, double value, int decimals)
+{
+#if defined(MOSTARIC_OWN_FIXED_FORMAT)
+    return doubleToFixed(first, last, value, decimals);
+#else
+    return std::to_chars(first, last, value, std::chars_format::fixed, decimals);
+#endif
+}
+
 // Fixed notation of the largest double has 309 digits before the point.
 constexpr std::size_t kFixedBufferSize = 400;
 
@@ -53,7 +76,7 @@ std::optional<double> readNumber(std::string_view text)
         return std::nullopt;
     const char* const end = text.data() + text.size();
     double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [ptr, ec] = readDouble(text.data(), end, value);
     if (ec == std::errc::result_out_of_range) {
         // Too small to tell from zero is still a number; too large is not.
         if (hasNonZeroIntegerPart(text))
@@ -68,8 +91,8 @@ std::optional<double> readNumber(std::string_view text)
 std::string formatFixed(double value, FixedPattern pattern)
 {
     std::array<char, kFixedBufferSize> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::fixed, decimalsOf(pattern));
+    const auto [end, ec] =
+        writeFixed(buffer.data(), buffer.data() + buffer.size(), value, decimalsOf(pattern));
     if (ec != std::errc())
         return {};
     std::string text(buffer.data(), end);

@@ -31,7 +31,7 @@ constexpr std::array<std::string_view, 9> kVarietyListOrder = {
 FieldUpdate chooseVariety(std::string_view name)
 {
     FieldUpdate update;
-    const auto* const row = std::ranges::find(kVarietyTable, name, &VarietyRow::name);
+    const auto row = std::ranges::find(kVarietyTable, name, &VarietyRow::name);
     if (row != kVarietyTable.end())
         update.writes = {{Field::sd, std::string(row->juiceYield)}};
     return update;

@@ -5,70 +5,13 @@
 
 #include <QColor>
 #include <QFrame>
-#include <QStringList>
 #include <QVariant>
 #include <QWidget>
-
-#include <algorithm>
 
 #include "ui/text_conversion.h"
 
 namespace mostaric::ui {
 namespace {
-
-// Long enough for any number a user means to type, short enough for a tip.
-constexpr qsizetype kQuotedLength = 24;
-constexpr qsizetype kQuotedHead = 14;
-
-// Never splits a surrogate pair: a cut that would is moved by one unit.
-qsizetype safeCut(const QString& text, qsizetype at)
-{
-    return at > 0 && at < text.size() && text.at(at).isLowSurrogate() ? at - 1 : at;
-}
-
-QString quotedForNote(const QString& text)
-{
-    if (text.size() <= kQuotedLength)
-        return text;
-    const qsizetype headEnd = safeCut(text, kQuotedHead);
-    const qsizetype tailStart = safeCut(text, text.size() - (kQuotedLength - kQuotedHead - 1));
-    return text.left(headEnd) + QChar(0x2026) + text.mid(tailStart);
-}
-
-QString unreadableNote(const QString& caption, const QString& text)
-{
-    if (text.isEmpty())
-        return QStringLiteral("“%1”是空的，不是一个数字，请填写后再计算。").arg(caption);
-    return QStringLiteral("“%1”不是一个数字：它现在是“%2”，请检查后再计算。")
-        .arg(caption, quotedForNote(text));
-}
-
-QString notFiniteNote(const QString& caption)
-{
-    return QStringLiteral("无法计算“%1”：结果超出了数值范围。").arg(caption);
-}
-
-QString noticeNote(const CalculationNotice& notice, const std::function<QString(Field)>& captionOf)
-{
-    if (notice.kind == CalculationNotice::Kind::TargetBelowMust)
-        return QStringLiteral("理想酒精度低于此葡萄浆本身能酿出的酒精度，不需要加糖；"
-                              "负数是超出的部分。");
-    // 请先选择“测得的比重”、“习惯用糖量”，填写“习惯加硫量”再计算
-    QStringList chosen;
-    QStringList typed;
-    for (const Field field : notice.causes) {
-        const QString quoted = QStringLiteral("“%1”").arg(captionOf(field));
-        (fieldKind(field) == FieldKind::Input ? typed : chosen) << quoted;
-    }
-    QStringList steps;
-    if (!chosen.isEmpty())
-        steps << QStringLiteral("选择") + chosen.join(QChar(0x3001));
-    if (!typed.isEmpty())
-        steps << QStringLiteral("填写") + typed.join(QChar(0x3001));
-    return QStringLiteral("请先%1再计算：这里的 0 不是算出来的。").arg(steps.join(QChar(0xff0c)));
-}
-
-constexpr QStringView kStaleNote = u"不是当前的结果：上次计算没有完成，这里仍是之前的数值。";
 
 // The property a marked field carries, for style sheets and tests.
 const char* propertyOf(MarkKind kind)
@@ -129,104 +72,74 @@ void drawStale(QWidget& widget)
 
 QString pasteRefusedNote(const QString& text)
 {
-    return QStringLiteral("粘贴的内容不是数字：“%1”").arg(quotedForNote(text));
+    return toQString(mostaric::pasteRefusedNote(text.toStdString()));
 }
 
-FieldMarks::FieldMarks(QWidget& window, std::function<QWidget*(Field)> widgetOf,
-                       std::function<QString(Field)> captionOf)
-    : m_window(window), m_widgetOf(std::move(widgetOf)), m_captionOf(std::move(captionOf))
+FieldMarks::FieldMarks(QWidget& window, std::function<QWidget*(Field)> widgetOf)
+    : m_window(window),
+      m_widgetOf(std::move(widgetOf)),
+      m_marks([this](Field field, const Mark* mark) { redraw(field, mark); })
 { }
 
 std::optional<FieldNote> FieldMarks::apply(Calculation calculation, const FieldUpdate& update,
-                                           const CalculatorFields& after)
+                                           const CalculatorFields& after,
+                                           const FieldCaptions& captions)
 {
-    clearOwnedBy(calculation);
-    std::optional<FieldNote> note;
-    for (const CalculationNotice& notice : update.notices) {
-        const QString message = noticeNote(notice, m_captionOf);
-        for (const Field result : notice.results)
-            mark(result, MarkKind::Notice, calculation, message);
-        if (!note && !notice.results.empty())
-            note = FieldNote{notice.results.front(), message};
-    }
-    if (!update.failure)
-        return note;
-
-    const CalculationFailure& failure = *update.failure;
-    const QString caption = m_captionOf(failure.field);
-    const QString message = failure.kind == CalculationFailure::Kind::Unreadable
-        ? unreadableNote(caption, toQString(after.text(failure.field)))
-        : notFiniteNote(caption);
-    mark(failure.field, MarkKind::Failure, calculation, message);
-    for (const Field result : calculationFields(calculation).writes) {
-        if (result != failure.field && !update.wrote(result) && !after.text(result).empty())
-            mark(result, MarkKind::Stale, calculation, kStaleNote.toString());
-    }
-    return FieldNote{failure.field, message};
+    const std::optional<Note> note = m_marks.apply(calculation, update, after, captions);
+    if (!note)
+        return std::nullopt;
+    return FieldNote{note->anchor, toQString(note->text)};
 }
 
-void FieldMarks::mark(Field field, MarkKind kind, Calculation owner, const QString& message)
+void FieldMarks::redraw(Field field, const Mark* mark)
 {
-    clear(field);
-    QWidget* widget = m_widgetOf(field);
-    Mark mark{kind,  owner, message, {}, widget->toolTip(), widget->accessibleDescription(),
-              false, {}};
-    if (kind == MarkKind::Stale) {
-        mark.hadOwnPalette = widget->testAttribute(Qt::WA_SetPalette);
-        mark.savedPalette = widget->palette();
+    undraw(field);
+    if (mark != nullptr)
+        draw(*mark);
+}
+
+void FieldMarks::draw(const Mark& mark)
+{
+    QWidget* widget = m_widgetOf(mark.field);
+    const QString message = toQString(mark.message);
+    Drawing drawing{mark.kind, {}, widget->toolTip(), widget->accessibleDescription(), false, {}};
+    if (mark.kind == MarkKind::Stale) {
+        drawing.hadOwnPalette = widget->testAttribute(Qt::WA_SetPalette);
+        drawing.savedPalette = widget->palette();
         drawStale(*widget);
         widget->setAccessibleDescription(message);
     } else if (widget->isVisibleTo(&m_window)) {
-        mark.frame = makeFrame(m_window, *widget, kind);
+        drawing.frame = makeFrame(m_window, *widget, mark.kind);
     }
     if (widget->isVisibleTo(&m_window)) {
-        widget->setToolTip(mark.savedToolTip.isEmpty()
+        widget->setToolTip(drawing.savedToolTip.isEmpty()
                                ? message
-                               : message + QLatin1Char('\n') + mark.savedToolTip);
+                               : message + QLatin1Char('\n') + drawing.savedToolTip);
     }
-    widget->setProperty(propertyOf(kind), true);
-    m_marks.insert_or_assign(field, mark);
+    widget->setProperty(propertyOf(mark.kind), true);
+    m_drawings.insert_or_assign(mark.field, drawing);
 }
 
-void FieldMarks::clear(Field field)
+void FieldMarks::undraw(Field field)
 {
-    const auto found = m_marks.find(field);
-    if (found == m_marks.end())
+    const auto found = m_drawings.find(field);
+    if (found == m_drawings.end())
         return;
-    const Mark& mark = found->second;
+    const Drawing& drawing = found->second;
     QWidget* widget = m_widgetOf(field);
-    widget->setToolTip(mark.savedToolTip);
-    widget->setProperty(propertyOf(mark.kind), QVariant());
-    if (mark.kind == MarkKind::Stale) {
-        widget->setAccessibleDescription(mark.savedDescription);
-        widget->setPalette(mark.hadOwnPalette ? mark.savedPalette : QPalette());
+    widget->setToolTip(drawing.savedToolTip);
+    widget->setProperty(propertyOf(drawing.kind), QVariant());
+    if (drawing.kind == MarkKind::Stale) {
+        widget->setAccessibleDescription(drawing.savedDescription);
+        widget->setPalette(drawing.hadOwnPalette ? drawing.savedPalette : QPalette());
     }
-    delete mark.frame.data();
-    m_marks.erase(found);
-}
-
-void FieldMarks::clearOwnedBy(Calculation owner, std::optional<MarkKind> kind)
-{
-    for (const FieldInfo& info : kFields) {
-        const auto found = m_marks.find(info.field);
-        if (found != m_marks.end() && found->second.owner == owner
-            && (!kind || found->second.kind == *kind))
-            clear(info.field);
-    }
-}
-
-void FieldMarks::clearStaleReading(Field input)
-{
-    for (const CalculationFields& calculation : kCalculationFields) {
-        if (std::ranges::find(calculation.reads, input) != calculation.reads.end())
-            clearOwnedBy(calculation.calculation, MarkKind::Stale);
-    }
+    delete drawing.frame.data();
+    m_drawings.erase(found);
 }
 
 bool FieldMarks::carries(const QString& message) const
 {
-    return std::ranges::any_of(
-        m_marks, [&message](const auto& entry) { return entry.second.message == message; });
+    return m_marks.carries(message.toStdString());
 }
 
 }  // namespace mostaric::ui

@@ -27,9 +27,7 @@ namespace mostaric::ui {
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent),
       m_ui(std::make_unique<Ui::MainWindow>()),
-      m_marks(
-          *this, [this](Field field) { return fieldWidget(field); },
-          [this](Field field) { return noteCaption(field); })
+      m_marks(*this, [this](Field field) { return fieldWidget(field); })
 {
     setWindowFlags(Qt::Window | kFixedWindowFrame);
     // Before the controls exist, which inherit it: a form holds whole points only.
@@ -64,10 +62,11 @@ void MainWindow::pairFieldsWithLabels()
 // Accessible names from the captions, and the texts the build decides.
 void MainWindow::describeFields()
 {
+    const FieldCaptions labels = captions();
     for (const FieldInfo& info : kFields) {
         if (info.kind == FieldKind::Hidden)
             continue;
-        fieldWidget(info.field)->setAccessibleName(captionWithUnit(info.field));
+        fieldWidget(info.field)->setAccessibleName(toQString(labels.withUnit(info.field)));
         if (info.kind != FieldKind::Result)
             continue;
         // The same Chinese copy menu as the inputs have.
@@ -138,22 +137,19 @@ QPushButton* MainWindow::forumButton() const { return m_ui->Command1; }
 
 void MainWindow::focusFirstControl() { m_ui->s3->setFocus(Qt::OtherFocusReason); }
 
-// "葡萄浆重量 Kg": what screen readers announce the field by.
-QString MainWindow::captionWithUnit(Field field) const
+// The form's captions and units, as the core names fields by them.
+FieldCaptions MainWindow::captions() const
 {
-    const FieldControls& controls = m_fields[indexOf(field)];
-    if (controls.unit == nullptr)
-        return controls.caption->text();
-    return controls.caption->text() + QLatin1Char(' ') + controls.unit->text();
-}
-
-// A result by caption and unit ("您需要加入" stands thrice), others by caption,
-// the hidden juice yield by the list that sets it.
-QString MainWindow::noteCaption(Field field) const
-{
-    if (fieldKind(field) == FieldKind::Result)
-        return captionWithUnit(field);
-    return m_fields[indexOf(field == Field::sd ? Field::pinzhong : field)].caption->text();
+    FieldCaptions captions;
+    for (const FieldInfo& info : kFields) {
+        const FieldControls& controls = m_fields[indexOf(info.field)];
+        if (controls.caption != nullptr) {
+            captions.set(info.field, controls.caption->text().toStdString(),
+                         controls.unit != nullptr ? controls.unit->text().toStdString()
+                                                  : std::string());
+        }
+    }
+    return captions;
 }
 
 CalculatorFields MainWindow::fields() const
@@ -185,7 +181,7 @@ void MainWindow::calculate(Calculation calculation, const FieldUpdate& update)
 {
     for (const FieldText& written : update.writes)
         writeText(written.field, toQString(written.text));
-    const std::optional<FieldNote> note = m_marks.apply(calculation, update, fields());
+    const std::optional<FieldNote> note = m_marks.apply(calculation, update, fields(), captions());
     hideNoteWhenUnmarked();
     if (note) {
         QWidget* widget = fieldWidget(note->anchor);

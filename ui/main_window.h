@@ -11,6 +11,7 @@
 
 #include "core/field_update.h"
 #include "core/fields.h"
+#include "core/marks.h"
 #include "ui/field_marks.h"
 
 class QCloseEvent;
@@ -66,8 +67,7 @@ private:
     void describeFields();
     void loadStartState();
     void bindEvents();
-    QString captionWithUnit(Field field) const;
-    QString noteCaption(Field field) const;
+    FieldCaptions captions() const;
     void choose(Field list, const FieldUpdate& update);
     void calculate(Calculation calculation, const FieldUpdate& update);
     void writeText(Field field, const QString& text);

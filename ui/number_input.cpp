@@ -19,6 +19,8 @@
 #include <optional>
 
 #include "core/key_filter.h"
+#include "core/paste.h"
+#include "ui/text_conversion.h"
 
 namespace mostaric::ui {
 namespace {
@@ -193,15 +195,15 @@ void NumberInput::pasteWhole(bool fromSelection)
     const QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr || isReadOnly())
         return;
-    const QString offered =
-        clipboard->text(fromSelection ? QClipboard::Selection : QClipboard::Clipboard).trimmed();
-    if (offered.isEmpty())
-        return;
-    if (filterTypedText(offered) != offered) {
-        Q_EMIT pasteRefused(offered);
+    const PasteCheck check =
+        checkPaste(clipboard->text(fromSelection ? QClipboard::Selection : QClipboard::Clipboard)
+                       .toStdString());
+    if (check.note) {
+        Q_EMIT pasteRefused(toQString(check.offered));
         return;
     }
-    insert(offered);
+    if (check.accepted)
+        insert(toQString(check.offered));
 }
 
 }  // namespace mostaric::ui
