@@ -121,13 +121,20 @@ def main_window_items(widgets):
     items += [("button", w, None) for w in widgets if w.cls == "QPushButton" and w.name not in LEFT_OUT]
     items += [("text", w, None) for w in free_labels]
     items.sort(key=lambda item: item[1].y)
-    rows = []
-    for item in items:
-        if not rows or item[1].y - rows[-1][0][1].y > ROW_PX:
-            rows.append([])
-        rows[-1].append(item)
-    return [(row, *item) for row, members in enumerate(rows)
-            for item in sorted(members, key=lambda item: item[1].x)]
+    tops = []
+    for _, widget, _ in items:
+        if not tops or widget.y - tops[-1] > ROW_PX:
+            tops.append(widget.y)
+    placed = []
+    for kind, widget, field in items:
+        first = max(i for i, top in enumerate(tops) if top <= widget.y + ROW_PX)
+        # A button may stand beside two rows; a label's box is often taller than its text.
+        last = max(i for i, top in enumerate(tops) if top < widget.y + widget.h) if kind == "button" else first
+        placed.append(((first, max(first, last)), kind, widget, field))
+    # Row by row; an item beside several rows (a button beside its results)
+    # after the last of them, so that one column keeps a calculation together.
+    placed.sort(key=lambda item: (item[0][1], item[2].x))
+    return placed
 
 
 def item_box(widget, field):
@@ -136,24 +143,20 @@ def item_box(widget, field):
 
 
 def grid_places(items):
-    """Each item's grid area on a desktop: rows are the form's rows, columns
-    COLUMN_PX wide from the leftmost item; a button beside two rows spans both."""
-    row_tops = {}
-    for row, _, widget, _ in items:
-        row_tops[row] = min(row_tops.get(row, widget.y), widget.y)
+    """Each item's grid area on a desktop: the form's rows, and columns
+    COLUMN_PX wide from the leftmost item."""
     origin = min(item_box(widget, field)[0] for _, _, widget, field in items)
     places = {}
     row_ends = {}
-    for row, _, widget, field in items:
+    for (first, last), _, widget, field in sorted(items, key=lambda item: (item[0][0], item[2].x)):
         left, right = item_box(widget, field)
-        last = max(r for r, top in row_tops.items() if top < widget.y + widget.h - ROW_PX // 2)
         first_col = (left - origin) // COLUMN_PX
         last_col = -(-(right - origin) // COLUMN_PX)
         # Never over the item before in the row: the page's text is wider than the form's.
-        first_col = max(first_col, row_ends.get(row, 0))
+        first_col = max(first_col, row_ends.get(first, 0))
         last_col = max(last_col, first_col + 1)
-        row_ends[row] = last_col
-        places[widget.name] = (row + 1, first_col + 1, max(last, row) + 2, last_col + 1)
+        row_ends[first] = last_col
+        places[widget.name] = (first + 1, first_col + 1, last + 2, last_col + 1)
     return places
 
 
@@ -290,8 +293,9 @@ def layout_css(items, explain_widgets):
         "@media (min-width: 48rem) {",
         f"  .form {{ grid-template-columns: repeat({columns}, minmax(0, 1fr)); }}",
     ]
-    rows_with_captions_above = {row for row, kind, _, field in items if kind == "field" and caption_above(field)}
-    for row, kind, widget, field in items:
+    rows_with_captions_above = {rows[0] for rows, kind, _, field in items
+                                if kind == "field" and caption_above(field)}
+    for (row, _), kind, widget, field in items:
         top, col, row_end, col_end = places[widget.name]
         selector = f"#cell-{widget.name}" if kind == "field" else f"#{widget.name}" if kind == "button" \
             else f"#text-{widget.name}"
