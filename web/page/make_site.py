@@ -34,6 +34,9 @@ LEFT_OUT = {"exit"}
 COLUMN_PX = 8
 ROW_PX = 12
 
+# The page's modules besides app.js, which imports them.
+MODULES = ["core.js", "input.js", "marks.js", "views.js"]
+
 # Form pixels per em of the explanation page's indents (the form's 10.5 pt).
 EM_PX = 14
 
@@ -241,7 +244,11 @@ def page_html(args, main_root, main_widgets, explain_root, explain_widgets, with
         explain.append(f'      <p class="line indent-{levels.index(round(indent * 2))}">{spans}</p>')
     back = next(w for w in explain_widgets if w.cls == "QPushButton")
 
-    script = '\n  <script type="module" src="app.js"></script>' if with_script else ""
+    # Every module and the core asked for at once: on a slow network each
+    # round trip that waits for the one before costs most of the start-up.
+    script = "".join(f'\n  <link rel="modulepreload" href="{name}">' for name in MODULES) + \
+        '\n  <link rel="preload" href="mostaric.wasm" as="fetch" type="application/wasm" crossorigin>' + \
+        '\n  <script type="module" src="app.js"></script>' if with_script else ""
     return f"""<!DOCTYPE html>
 <!-- SPDX-FileCopyrightText: 2026 The Mostaric developers
      SPDX-License-Identifier: GPL-3.0-or-later -->
