@@ -25,6 +25,9 @@ With --check DIR it writes them into DIR instead and fails, naming them, if
 any committed file differs from what it wrote. With --pixels DIR it writes
 only mostaric-N.rgba for N in 96 and OTHER_SIZES: each size's RGBA bytes,
 row by row, which the build gives the program to show without decoding.
+With --web DIR it writes only the web edition's icons: icon-N.png for N in
+WEB_SIZES, and icon-maskable-N.png for the largest: the picture within the
+safe zone of a launcher's mask, on an opaque background.
 """
 
 import math
@@ -36,6 +39,10 @@ import zlib
 SIZE = 96
 OTHER_SIZES = [16, 24, 32, 48, 64, 128, 256]
 SUPERSAMPLE = 4
+WEB_SIZES = [192, 512]
+# A maskable icon may be cut to a circle of 80 % of its width: the picture's
+# square, whose corners hold no grape or leaf, takes 64 % and stays inside.
+MASKABLE_PICTURE = 0.64
 
 # Index 0 is the transparent background; the rest are the picture's colours.
 PALETTE = [
@@ -324,6 +331,35 @@ def rgba_png_bytes(rows):
             + png_chunk(b"IEND", b""))
 
 
+def maskable_rows(size):
+    """The picture at MASKABLE_PICTURE of size, centred on the grapes'
+    highlight colour (the palette's own lightest), every pixel opaque."""
+    inner = round(size * MASKABLE_PICTURE)
+    offset = (size - inner) // 2
+    picture = smooth_rgba(inner)
+    back = PALETTE[7]
+    rows = []
+    for y in range(size):
+        row = bytearray(bytes(back) + b"\xff") * size
+        if offset <= y < offset + inner:
+            src = picture[y - offset]
+            for x in range(inner):
+                r, g, b, a = src[4 * x:4 * x + 4]
+                i = 4 * (x + offset)
+                row[i:i + 3] = bytes((c * a + k * (255 - a) + 127) // 255 for c, k in zip((r, g, b), back))
+        rows.append(row)
+    return rows
+
+
+def write_web_icons(out):
+    os.makedirs(out, exist_ok=True)
+    files = {"icon-%d.png" % size: rgba_png_bytes(smooth_rgba(size)) for size in WEB_SIZES}
+    files["icon-maskable-%d.png" % WEB_SIZES[-1]] = rgba_png_bytes(maskable_rows(WEB_SIZES[-1]))
+    for name, data in files.items():
+        with open(os.path.join(out, name), "wb") as f:
+            f.write(data)
+
+
 def classic_icon_image(px):
     """The 96 x 96 picture as a 16-colour icon image: 4 bpp DIB and AND mask."""
     xor_row = SIZE // 2                       # 4 bpp: 48 bytes, 4-aligned
@@ -362,6 +398,9 @@ def ico_bytes(px, smooth_pngs):
 
 
 def main():
+    if sys.argv[1:2] == ["--web"] and len(sys.argv) == 3:
+        write_web_icons(sys.argv[2])
+        return 0
     here = os.path.dirname(os.path.abspath(__file__))
     px = draw_icon()
     smooth = [(size, rgba_png_bytes(smooth_rgba(size))) for size in OTHER_SIZES]
@@ -379,7 +418,7 @@ def main():
         return 0
     check = sys.argv[1:2] == ["--check"]
     if check and len(sys.argv) != 3:
-        print("usage: make_icon.py [--check DIR | --pixels DIR]", file=sys.stderr)
+        print("usage: make_icon.py [--check DIR | --pixels DIR | --web DIR]", file=sys.stderr)
         return 2
     out = sys.argv[2] if check else here
     os.makedirs(out, exist_ok=True)
