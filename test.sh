@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Every test: the ci, asan and fuzz workflows; ci again in a root of the
+# Every test: the ci, asan, fuzz and web workflows; ci again in a root of the
 # newest Debian release on an older one; the Windows suites under Wine; and
 # the release made twice and compared. Installs what is missing first.
 set -euo pipefail
@@ -11,9 +11,10 @@ source scripts/lib/windows.sh
 
 mostaric_install_packages "${MOSTARIC_TEST_PACKAGES[@]}"
 
-for preset in ci asan fuzz; do
+for preset in ci asan fuzz web; do
   cmake --workflow --preset "$preset"
 done
-mostaric_is_newest_debian || mostaric_in_newest_root 'cmake --workflow --preset ci-newest-root'
+mostaric_is_newest_debian ||
+  mostaric_in_newest_root 'cmake --workflow --preset ci-newest-root && cmake --workflow --preset web-newest-root'
 mostaric_test_windows
 bash scripts/check_reproducible.sh

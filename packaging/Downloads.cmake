@@ -19,8 +19,8 @@ set(_downloads
   "SETUP|${_stem}-setup.exe|Windows 10、11（64 位）安装程序|installer for Windows 10 and 11 (64-bit)"
   "ZIP|${_stem}-windows-x64.zip|Windows 便携版，解压即可运行|portable Windows program: unpack and run"
   "WEB|${_stem}-web.zip|网页版，在浏览器中运行|web edition, runs in a web browser")
-# The kinds a release makes; WEB joins once the web edition's tree makes it.
-set(MOSTARIC_RELEASE_DOWNLOADS TARBALL DEB SETUP ZIP)
+# The kinds a release makes.
+set(MOSTARIC_RELEASE_DOWNLOADS TARBALL DEB SETUP ZIP WEB)
 
 # MOSTARIC_<kind>_NAME and MOSTARIC_<kind>_USE ("Chinese|English").
 set(MOSTARIC_DOWNLOADS "")

@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Mostaric developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the release of the checked-out commit in dist/: source tarball, .deb,
-# Windows installer and zip (signed where the signing settings are set),
-# SHA256SUMS and the release notes. The same commit gives the same bytes. In
-# an unpacked source tarball it makes everything but the tarball.
+# Windows installer and zip (signed where the signing settings are set), the
+# web edition's zip, SHA256SUMS and the release notes. The same commit gives
+# the same bytes. In an unpacked source tarball it makes everything but the
+# tarball.
 # Usage: scripts/release.sh [--any-debian]
 #   --any-debian  go on on a Debian release other than the package's
 set -euo pipefail
@@ -47,6 +48,7 @@ mostaric_for_windows 'cmake --workflow --preset windows-release && rm -rf dist/_
   { [ -z "${MOSTARIC_SIGN_CERT:-}" ] || osslsigncode extract-signature -in dist/*-setup.exe -out dist/.signature > /dev/null 2>&1 ||
     { echo "release.sh: MOSTARIC_SIGN_CERT is set, but the windows tree made the installer unsigned" >&2; exit 1; }; }'
 rm -f dist/.signature
+cmake --workflow --preset web-release && rm -rf dist/_CPack_Packages
 
 if [ -n "$commit" ]; then
   # Named as packaging/Downloads.cmake says, unpacking into a folder of that

@@ -69,7 +69,7 @@ a hidden stray file|TARBALL;DEB;SETUP;ZIP|mostaric-1.00.tar.xz mostaric_1.00_amd
 an older version's tarball|TARBALL;DEB;SETUP;ZIP|mostaric-0.90.tar.xz mostaric_1.00_amd64.deb mostaric-1.00-setup.exe mostaric-1.00-windows-x64.zip|mostaric-1.00.tar.xz
 no tarball from an unpacked one|DEB;SETUP;ZIP|mostaric_1.00_amd64.deb mostaric-1.00-setup.exe mostaric-1.00-windows-x64.zip|notes
 a tarball not asked for|DEB;SETUP;ZIP|mostaric-1.00.tar.xz mostaric_1.00_amd64.deb mostaric-1.00-setup.exe mostaric-1.00-windows-x64.zip|mostaric-1.00.tar.xz
-the web zip before it is listed|TARBALL;DEB;SETUP;ZIP|mostaric-1.00.tar.xz mostaric_1.00_amd64.deb mostaric-1.00-setup.exe mostaric-1.00-windows-x64.zip mostaric-1.00-web.zip|mostaric-1.00-web.zip
+a kind the release does not make|TARBALL;DEB;SETUP;ZIP|mostaric-1.00.tar.xz mostaric_1.00_amd64.deb mostaric-1.00-setup.exe mostaric-1.00-windows-x64.zip mostaric-1.00-web.zip|mostaric-1.00-web.zip
 a kind no table has|DEB;MSI|mostaric_1.00_amd64.deb|MSI
 the web zip listed|TARBALL;DEB;SETUP;ZIP;WEB|mostaric-1.00.tar.xz mostaric_1.00_amd64.deb mostaric-1.00-setup.exe mostaric-1.00-windows-x64.zip mostaric-1.00-web.zip|notes
 CASES

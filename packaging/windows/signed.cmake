@@ -8,11 +8,4 @@ if(EXISTS "${report}")
   file(REMOVE "${report}")
 endif()
 
-# CMake before 4.4 packs the zip in the file system's order: packed again sorted.
-if(CPACK_GENERATOR STREQUAL "ZIP")
-  file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${CPACK_TEMPORARY_DIRECTORY}"
-       "${CPACK_TEMPORARY_DIRECTORY}/*")
-  file(REMOVE ${CPACK_PACKAGE_FILES})
-  execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${CPACK_PACKAGE_FILES} --format=zip -- ${files}
-                  WORKING_DIRECTORY "${CPACK_TEMPORARY_DIRECTORY}" COMMAND_ERROR_IS_FATAL ANY)
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/../sorted_zip.cmake)

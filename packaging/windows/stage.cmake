@@ -18,12 +18,9 @@ else()
   set_property(GLOBAL PROPERTY mostaric_signed_${unsigned} "${program}")
 endif()
 
-file(CHMOD_RECURSE "${staged}" FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
-     DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+include(${CMAKE_CURRENT_LIST_DIR}/../fixed_stage.cmake)
 file(CHMOD "${program}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
      WORLD_READ WORLD_EXECUTE)
-execute_process(COMMAND find "${staged}" -exec touch -h -d "@$ENV{SOURCE_DATE_EPOCH}" {} +
-                COMMAND_ERROR_IS_FATAL ANY)
 
 # CMake before 4.4 lists the staged files in the file system's order: the
 # uninstaller's lists, sorted here (deepest folder first), are taken as given.

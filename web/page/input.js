@@ -20,8 +20,16 @@ export function guardNumberBox(box, core, { onEdit, onRefused }) {
     onRefused(note);
   };
 
+  // The core trims a paste as the windows do; the page inserts what it keeps.
   box.addEventListener('paste', (event) => {
-    refuseUnclean(event, event.clipboardData?.getData('text/plain') ?? '');
+    const offered = event.clipboardData?.getData('text/plain') ?? '';
+    refuseUnclean(event, offered);
+    if (event.defaultPrevented) return;
+    event.preventDefault();
+    const text = core.pastedText(offered);
+    if (text === '') return;
+    box.setRangeText(text, box.selectionStart ?? box.value.length, box.selectionEnd ?? box.value.length, 'end');
+    box.dispatchEvent(new Event('input', { bubbles: true }));
   });
   box.addEventListener('beforeinput', (event) => {
     if (event.inputType === 'insertFromPaste') return;  // judged whole by the paste listener
