@@ -15,3 +15,12 @@ set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/packages)
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/fixed_stage.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/sorted_zip.cmake)
 include(CPack)
+
+if(BUILD_TESTING)
+  # The zip that the package step (cpack --preset web) made.
+  add_test(NAME web_package_zip
+           COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/web/tests/check_zip.py
+                   ${CPACK_PACKAGE_DIRECTORY}/${MOSTARIC_WEB_NAME} ${PROJECT_BINARY_DIR}/site
+                   ${MOSTARIC_SOURCE_DATE_EPOCH})
+  set_tests_properties(web_package_zip PROPERTIES FIXTURES_REQUIRED web_site LABELS web)
+endif()
