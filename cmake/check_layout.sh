@@ -28,7 +28,7 @@ while IFS='|' read -r what pattern; do
   hits=$(grep -nE "$pattern" "${layer[@]}" | grep -vE '^[^:]+:[0-9]+: *#' || true)
   [ -z "$hits" ] || fail "$what:"$'\n'"$hits"
 done << 'RULES'
-name a tree's folder|build-(ci|release|dev|asan|fuzz|windows|ci-newest-root)\b|(^|[ "'/=])build/
+name a tree's folder|build-(ci|release|dev|asan|fuzz|windows|web|ci-newest-root|web-newest-root)\b|(^|[ "'/=])build/
 read CMake's cache|CMakeCache\.txt
 parse CMake's log|Build files have been written
 probe for a free X display|\.X[0-9$].*-lock
