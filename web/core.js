@@ -13,15 +13,24 @@
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 
+// Compiles while the bytes arrive when the server names the type, as a
+// static host serving .wasm as application/wasm does; else from the bytes.
 export async function loadCore(url) {
   const response = await fetch(url);
   if (!response.ok) throw new Error(`cannot load ${url}: ${response.status}`);
+  const type = response.headers.get('Content-Type')?.split(';')[0].trim();
+  if (type === 'application/wasm' && WebAssembly.instantiateStreaming) {
+    return coreOf((await WebAssembly.instantiateStreaming(response, {})).instance);
+  }
   return createCore(await response.arrayBuffer());
 }
 
 // The same from the module's bytes (for a page that has them, and the tests).
 export async function createCore(bytes) {
-  const { instance } = await WebAssembly.instantiate(bytes, {});
+  return coreOf((await WebAssembly.instantiate(bytes, {})).instance);
+}
+
+function coreOf(instance) {
   const exports = instance.exports;
   exports._initialize?.();
 

@@ -5,9 +5,7 @@
 // computes and formats every number; the page shows what it writes.
 
 import { loadCore } from './core.js';
-import { guardNumberBox } from './input.js';
-import { Marks } from './marks.js';
-import { bindViews } from './views.js';
+import { Marks, bindViews, guardNumberBox } from './controls.js';
 
 // The buttons that run a calculation, as the main window binds them.
 const CALCULATIONS = { jisuan: 'sugar', jialiu: 'sulfite', jiaomu: 'yeast' };

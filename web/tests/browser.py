@@ -8,7 +8,9 @@ another host). A missing Chromium, chromedriver or Selenium fails the test."""
 
 import argparse
 import functools
+import gzip
 import http.server
+import io
 import json
 import os
 import shutil
@@ -62,14 +64,54 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         super().end_headers()
 
 
+# What a static host compresses when the browser accepts gzip: text and the module, not the PNGs.
+COMPRESSED = (".html", ".css", ".js", ".wasm", ".webmanifest")
+
+
+class GzipHandler(QuietHandler):
+    """As QuietHandler, but sends the compressible files gzip-compressed
+    (Content-Encoding: gzip) to a browser that accepts it, as most static
+    hosts do; each file is compressed once (the benchmark compresses all
+    before the first load, so no load waits for it)."""
+
+    def send_head(self):
+        path = self.translate_path(self.path)
+        if os.path.isdir(path) and self.path.split("?")[0].endswith("/"):
+            path = os.path.join(path, "index.html")
+        accepts = "gzip" in self.headers.get("Accept-Encoding", "")
+        if not (accepts and path.endswith(COMPRESSED) and os.path.isfile(path)):
+            return super().send_head()  # a redirect, a 404, a PNG, or a browser that asks for raw bytes
+        body = self.server.compressed(path)
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(path))
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Vary", "Accept-Encoding")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        return io.BytesIO(body)
+
+
 class SiteServer(http.server.ThreadingHTTPServer):
-    """The site over http://127.0.0.1 on a free port, in a daemon thread."""
+    """The site over http://127.0.0.1 on a free port, in a daemon thread;
+    with compress=True, as GzipHandler serves it."""
     daemon_threads = True
 
-    def __init__(self, directory):
-        super().__init__(("127.0.0.1", 0), functools.partial(QuietHandler, directory=directory))
+    def __init__(self, directory, compress=False):
+        self.gzipped = {}
+        self.gzip_lock = threading.Lock()
+        handler = GzipHandler if compress else QuietHandler
+        super().__init__(("127.0.0.1", 0), functools.partial(handler, directory=directory))
         self.thread = threading.Thread(target=self.serve_forever, kwargs={"poll_interval": 0.1}, daemon=True)
         self.thread.start()
+
+    def compressed(self, path):
+        """The file gzip-compressed, kept until the file changes."""
+        key = (path, os.stat(path).st_mtime_ns)
+        with self.gzip_lock:
+            if key not in self.gzipped:
+                with open(path, "rb") as f:
+                    self.gzipped[key] = gzip.compress(f.read(), compresslevel=9, mtime=0)
+            return self.gzipped[key]
 
     @property
     def url(self):
