@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/calculations.h"
@@ -27,6 +28,10 @@ struct Outcome {
 // changes them.
 class Session {
 public:
+    // `listener` hears of each change of the marks as it happens (see Marks):
+    // a front end that draws marks follows them without comparing.
+    explicit Session(Marks::Listener listener = {}) : m_marks(std::move(listener)) { }
+
     FieldCaptions& captions() { return m_captions; }
     const CalculatorFields& fields() const { return m_fields; }
     const Marks& marks() const { return m_marks; }

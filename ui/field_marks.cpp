@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <utility>
+
 #include "ui/text_conversion.h"
 
 namespace mostaric::ui {
@@ -76,20 +78,8 @@ QString pasteRefusedNote(const QString& text)
 }
 
 FieldMarks::FieldMarks(QWidget& window, std::function<QWidget*(Field)> widgetOf)
-    : m_window(window),
-      m_widgetOf(std::move(widgetOf)),
-      m_marks([this](Field field, const Mark* mark) { redraw(field, mark); })
+    : m_window(window), m_widgetOf(std::move(widgetOf))
 { }
-
-std::optional<FieldNote> FieldMarks::apply(Calculation calculation, const FieldUpdate& update,
-                                           const CalculatorFields& after,
-                                           const FieldCaptions& captions)
-{
-    const std::optional<Note> note = m_marks.apply(calculation, update, after, captions);
-    if (!note)
-        return std::nullopt;
-    return FieldNote{note->anchor, toQString(note->text)};
-}
 
 void FieldMarks::redraw(Field field, const Mark* mark)
 {
@@ -135,11 +125,6 @@ void FieldMarks::undraw(Field field)
     }
     delete drawing.frame.data();
     m_drawings.erase(found);
-}
-
-bool FieldMarks::carries(const QString& message) const
-{
-    return m_marks.carries(message.toStdString());
 }
 
 }  // namespace mostaric::ui

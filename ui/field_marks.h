@@ -9,10 +9,7 @@
 
 #include <functional>
 #include <map>
-#include <optional>
 
-#include "core/calculations.h"
-#include "core/field_update.h"
 #include "core/fields.h"
 #include "core/marks.h"
 
@@ -26,18 +23,13 @@ using mostaric::MarkKind;
 // The note on a paste into a number input that was not a number.
 QString pasteRefusedNote(const QString& text);
 
-// A note to show beside a field.
-struct FieldNote {
-    Field anchor;
-    QString text;
-};
-
-// Draws the core's marks (core/marks.h) on the fields of a window, each with
-// its reason in the field's tool tip. Failure and notice marks lay a thin
-// frame over the field; a stale mark greys the field's text and says so in
-// its accessible description. A marked field carries the property
-// calculationFailed, calculationNotice or resultStale. A mark taken away
-// gives the field its tool tip, description and colours back.
+// Draws the core's marks (core/marks.h), as their listener hears of them, on
+// the fields of a window, each with its reason in the field's tool tip.
+// Failure and notice marks lay a thin frame over the field; a stale mark
+// greys the field's text and says so in its accessible description. A marked
+// field carries the property calculationFailed, calculationNotice or
+// resultStale. A mark taken away gives the field its tool tip, description
+// and colours back.
 class FieldMarks {
 public:
     // `window` holds the frames.
@@ -45,15 +37,9 @@ public:
     FieldMarks(const FieldMarks&) = delete;
     FieldMarks& operator=(const FieldMarks&) = delete;
 
-    // See Marks::apply; `captions` are the window's labels.
-    std::optional<FieldNote> apply(Calculation calculation, const FieldUpdate& update,
-                                   const CalculatorFields& after, const FieldCaptions& captions);
-
-    void clear(Field field) { m_marks.clear(field); }
-    void clearStaleReading(Field input) { m_marks.clearStaleReading(input); }
-
-    // True while some mark gives `message` as its reason.
-    bool carries(const QString& message) const;
+    // Draws `field`'s mark now (none: `mark` is null) in place of the old
+    // one: a Marks::Listener.
+    void redraw(Field field, const Mark* mark);
 
 private:
     // What a drawn mark changed on its field, to be put back.
@@ -66,14 +52,12 @@ private:
         QPalette savedPalette;
     };
 
-    void redraw(Field field, const Mark* mark);
     void draw(const Mark& mark);
     void undraw(Field field);
 
     QWidget& m_window;
     std::function<QWidget*(Field)> m_widgetOf;
     std::map<Field, Drawing> m_drawings;
-    Marks m_marks;
 };
 
 }  // namespace mostaric::ui

@@ -11,10 +11,10 @@
 #include <QPushButton>
 #include <QToolTip>
 
-#include "core/calculations.h"
-#include "core/gravity_table.h"
+#include <string>
+#include <utility>
+
 #include "core/start_up.h"
-#include "core/variety_table.h"
 #include "ui/application.h"
 #include "ui/fonts.h"
 #include "ui/number_input.h"
@@ -27,7 +27,8 @@ namespace mostaric::ui {
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent),
       m_ui(std::make_unique<Ui::MainWindow>()),
-      m_marks(*this, [this](Field field) { return fieldWidget(field); })
+      m_marks(*this, [this](Field field) { return fieldWidget(field); }),
+      m_session([this](Field field, const Mark* mark) { m_marks.redraw(field, mark); })
 {
     setWindowFlags(Qt::Window | kFixedWindowFrame);
     // Before the controls exist, which inherit it: a form holds whole points only.
@@ -59,14 +60,19 @@ void MainWindow::pairFieldsWithLabels()
     }
 }
 
-// Accessible names from the captions, and the texts the build decides.
+// The session's captions and the accessible names from the form's labels, as
+// the core names fields by them, and the texts the build decides.
 void MainWindow::describeFields()
 {
-    const FieldCaptions labels = captions();
+    FieldCaptions& captions = m_session.captions();
     for (const FieldInfo& info : kFields) {
-        if (info.kind == FieldKind::Hidden)
+        const FieldControls& controls = m_fields[indexOf(info.field)];
+        if (controls.caption == nullptr)
             continue;
-        fieldWidget(info.field)->setAccessibleName(toQString(labels.withUnit(info.field)));
+        captions.set(info.field, controls.caption->text().toStdString(),
+                     controls.unit != nullptr ? controls.unit->text().toStdString()
+                                              : std::string());
+        controls.widget->setAccessibleName(toQString(captions.withUnit(info.field)));
         if (info.kind != FieldKind::Result)
             continue;
         // The same Chinese copy menu as the inputs have.
@@ -82,53 +88,50 @@ void MainWindow::describeFields()
 
 void MainWindow::loadStartState()
 {
-    const CalculatorFields start = startUpFields();
     for (const FieldInfo& info : kFields) {
         if (auto* list = qobject_cast<QComboBox*>(fieldWidget(info.field))) {
             for (const std::string_view entry : listEntries(info.field))
                 list->addItem(toQString(entry));
-            list->setCurrentIndex(list->findText(toQString(start.text(info.field))));
-        } else {
-            writeText(info.field, toQString(start.text(info.field)));
         }
     }
+    showOutcome(m_session.startUp());
 }
 
 void MainWindow::bindEvents()
 {
     const Ui::MainWindow& ui = *m_ui;
-    // The user's choices only (activated); choosing a sugar amount does nothing.
-    connect(ui.bizhong, &QComboBox::activated, this,
-            [this] { choose(Field::bizhong, chooseGravity(fields().text(Field::bizhong))); });
-    connect(ui.pinzhong, &QComboBox::activated, this,
-            [this] { choose(Field::pinzhong, chooseVariety(fields().text(Field::pinzhong))); });
-
-    connect(ui.jisuan, &QPushButton::clicked, this,
-            [this] { calculate(Calculation::Sugar, calculateSugar(fields())); });
-    connect(ui.jialiu, &QPushButton::clicked, this,
-            [this] { calculate(Calculation::Sulfite, calculateSulfite(fields())); });
-    connect(ui.jiaomu, &QPushButton::clicked, this,
-            [this] { calculate(Calculation::Yeast, calculateYeast(fields())); });
+    const std::pair<QPushButton*, Calculation> runs[] = {
+        {ui.jisuan, Calculation::Sugar},
+        {ui.jialiu, Calculation::Sulfite},
+        {ui.jiaomu, Calculation::Yeast},
+    };
+    for (const auto& [button, calculation] : runs) {
+        connect(button, &QPushButton::clicked, this,
+                [this, run = calculation] { showOutcome(m_session.calculate(run)); });
+    }
 
     connect(ui.explain_c, &QPushButton::clicked, this, &MainWindow::explanationRequested);
     connect(ui.Command1, &QPushButton::clicked, this, &MainWindow::webLinkRequested);
     connect(ui.exit, &QPushButton::clicked, this, &MainWindow::exitRequested);
 
-    // The user's edit of a marked input takes its mark away, and the results
-    // computed from the old text are no longer stale but simply old.
+    // The user's edits and choices only (textEdited, activated), never
+    // the window's own writes.
     for (const FieldInfo& info : kFields) {
-        auto* input = qobject_cast<NumberInput*>(fieldWidget(info.field));
-        if (input == nullptr)
-            continue;
-        connect(input, &QLineEdit::textEdited, this, [this, field = info.field] {
-            clearMark(field);
-            m_marks.clearStaleReading(field);
-        });
-        connect(input, &NumberInput::pasteRefused, this,
-                [this, input](const QString& text) { showNote(input, pasteRefusedNote(text)); });
+        QWidget* widget = fieldWidget(info.field);
+        if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            connect(list, &QComboBox::activated, this, [this, list, field = info.field] {
+                showOutcome(m_session.choose(field, list->currentText().toStdString()));
+            });
+        } else if (auto* input = qobject_cast<NumberInput*>(widget)) {
+            connect(input, &QLineEdit::textEdited, this,
+                    [this, field = info.field](const QString& text) {
+                        showOutcome(m_session.edit(field, text.toStdString()));
+                    });
+            connect(input, &NumberInput::pasteRefused, this, [this, input](const QString& text) {
+                showNote(input, pasteRefusedNote(text));
+            });
+        }
     }
-    connect(ui.xiguan, &QComboBox::activated, this,
-            [this] { m_marks.clearStaleReading(Field::xiguan); });
 }
 
 QWidget* MainWindow::fieldWidget(Field field) const { return m_fields[indexOf(field)].widget; }
@@ -137,55 +140,16 @@ QPushButton* MainWindow::forumButton() const { return m_ui->Command1; }
 
 void MainWindow::focusFirstControl() { m_ui->s3->setFocus(Qt::OtherFocusReason); }
 
-// The form's captions and units, as the core names fields by them.
-FieldCaptions MainWindow::captions() const
+// What the session did: the texts it wrote, then its note. Its marks are
+// drawn as they changed.
+void MainWindow::showOutcome(const Outcome& outcome)
 {
-    FieldCaptions captions;
-    for (const FieldInfo& info : kFields) {
-        const FieldControls& controls = m_fields[indexOf(info.field)];
-        if (controls.caption != nullptr) {
-            captions.set(info.field, controls.caption->text().toStdString(),
-                         controls.unit != nullptr ? controls.unit->text().toStdString()
-                                                  : std::string());
-        }
-    }
-    return captions;
-}
-
-CalculatorFields MainWindow::fields() const
-{
-    CalculatorFields fields;
-    for (const FieldInfo& info : kFields) {
-        const QWidget* widget = fieldWidget(info.field);
-        const auto* list = qobject_cast<const QComboBox*>(widget);
-        // A list with no entry chosen gives an empty text.
-        const QString text =
-            list != nullptr ? list->currentText() : static_cast<const QLineEdit*>(widget)->text();
-        fields.text(info.field) = text.toStdString();
-    }
-    return fields;
-}
-
-void MainWindow::choose(Field list, const FieldUpdate& update)
-{
-    // A choice is an edit of its own list and of every field it writes.
-    for (const FieldText& written : update.writes) {
+    for (const FieldText& written : outcome.writes)
         writeText(written.field, toQString(written.text));
-        m_marks.clearStaleReading(written.field);
-    }
-    m_marks.clearStaleReading(list);
     hideNoteWhenUnmarked();
-}
-
-void MainWindow::calculate(Calculation calculation, const FieldUpdate& update)
-{
-    for (const FieldText& written : update.writes)
-        writeText(written.field, toQString(written.text));
-    const std::optional<FieldNote> note = m_marks.apply(calculation, update, fields(), captions());
-    hideNoteWhenUnmarked();
-    if (note) {
-        QWidget* widget = fieldWidget(note->anchor);
-        showNote(widget->isVisibleTo(this) ? widget : this, note->text);
+    if (outcome.note) {
+        QWidget* widget = fieldWidget(outcome.note->anchor);
+        showNote(widget->isVisibleTo(this) ? widget : this, toQString(outcome.note->text));
     }
 }
 
@@ -194,6 +158,7 @@ void MainWindow::writeText(Field field, const QString& text)
     QWidget* widget = fieldWidget(field);
     auto* box = qobject_cast<QLineEdit*>(widget);
     if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        // An empty text chooses nothing; adding entries chose the first.
         if (list->currentText() != text || list->currentIndex() < 0)
             list->setCurrentIndex(list->findText(text));  // exact, case-sensitive
     } else if (box->text() != text) {
@@ -201,21 +166,13 @@ void MainWindow::writeText(Field field, const QString& text)
         // The caret at the start, as a Windows text box puts it: a text wider
         // than its box shows its leading digits, not its tail.
         box->setCursorPosition(0);
-    } else {
-        return;
     }
-    clearMark(field);  // a new text: whatever was wrong with the old one is gone
-}
-
-void MainWindow::clearMark(Field field)
-{
-    m_marks.clear(field);
-    hideNoteWhenUnmarked();
 }
 
 void MainWindow::hideNoteWhenUnmarked()
 {
-    if (!m_marks.carries(m_lastNote) && QToolTip::isVisible() && QToolTip::text() == m_lastNote)
+    if (!m_session.marks().carries(m_lastNote.toStdString()) && QToolTip::isVisible()
+        && QToolTip::text() == m_lastNote)
         QToolTip::hideText();
 }
 

@@ -9,9 +9,8 @@
 #include <array>
 #include <memory>
 
-#include "core/field_update.h"
 #include "core/fields.h"
-#include "core/marks.h"
+#include "core/session.h"
 #include "ui/field_marks.h"
 
 class QCloseEvent;
@@ -25,18 +24,19 @@ class MainWindow;
 }
 
 // The main window `count1`, laid out by main_window.ui, with the core's
-// start-up state from its construction on. The controls hold the field
-// texts; each event reads them, runs the core's operation and writes back
-// only the texts it wrote. "说  明", Command1, "退  出" and the close box
-// only raise signals: the Application acts on them.
+// start-up state from its construction on. A core Session holds the field
+// texts and marks, as for the web page: each event goes to it, and the
+// window shows the texts it wrote, its marks and its note. "说  明",
+// Command1, "退  出" and the close box only raise signals: the Application
+// acts on them.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The calculator's state as the controls hold it now.
-    CalculatorFields fields() const;
+    // The calculator's state, as the controls show it.
+    const CalculatorFields& fields() const { return m_session.fields(); }
     QPushButton* forumButton() const;
     // Puts the focus on the first control of the keyboard order (s3).
     void focusFirstControl();
@@ -67,16 +67,14 @@ private:
     void describeFields();
     void loadStartState();
     void bindEvents();
-    FieldCaptions captions() const;
-    void choose(Field list, const FieldUpdate& update);
-    void calculate(Calculation calculation, const FieldUpdate& update);
+    void showOutcome(const Outcome& outcome);
     void writeText(Field field, const QString& text);
-    void clearMark(Field field);
     void hideNoteWhenUnmarked();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     std::array<FieldControls, kFieldCount> m_fields{};
     FieldMarks m_marks;
+    Session m_session;  // after m_marks, which draws its marks
     QString m_lastNote;
 };
 

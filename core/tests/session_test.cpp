@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/paste.h"
 #include "core/session.h"
@@ -82,6 +85,38 @@ TEST(Session, AGravityChoiceWritesItsRow)
     ASSERT_EQ(outcome.writes.size(), 3U);
     EXPECT_EQ(session.fields().text(F::T1), "13.9");
     EXPECT_EQ(session.fields().text(F::bizhong), "1.1");
+}
+
+// The listener hears every change of the marks, in order, as the main
+// window draws them.
+TEST(Session, TheListenerHearsEachChangeOfTheMarks)
+{
+    std::vector<std::pair<Field, std::optional<MarkKind>>> heard;
+    Session session([&heard](Field field, const Mark* mark) {
+        heard.emplace_back(field, mark != nullptr ? std::optional(mark->kind) : std::nullopt);
+    });
+    session.startUp();
+    for (const auto& [field, text] : test::kTypicalBatchEntries) {
+        if (fieldKind(field) == FieldKind::List)
+            session.choose(field, text);
+        else
+            session.edit(field, std::string(text));
+    }
+    session.calculate(Calculation::Sugar);
+    EXPECT_TRUE(heard.empty());
+
+    session.edit(F::weit, "");
+    session.calculate(Calculation::Sugar);
+    using Heard = std::pair<Field, std::optional<MarkKind>>;
+    EXPECT_EQ(heard,
+              (std::vector<Heard>{{F::weit, MarkKind::Failure},
+                                  {F::Tt1, MarkKind::Stale},
+                                  {F::jiutiji, MarkKind::Stale}}));
+    heard.clear();
+    session.edit(F::weit, "100");
+    EXPECT_EQ(heard,
+              (std::vector<Heard>{
+                  {F::weit, std::nullopt}, {F::Tt1, std::nullopt}, {F::jiutiji, std::nullopt}}));
 }
 
 struct PasteCase {
