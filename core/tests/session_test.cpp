@@ -62,7 +62,7 @@ TEST(Session, EditsAndChoicesTakeAwayStaleMarks)
     session.edit(F::weit, ".");
     const Outcome failed = session.calculate(Calculation::Sugar);
     ASSERT_TRUE(failed.note);
-    EXPECT_EQ(failed.note->anchor, F::weit);
+    EXPECT_EQ(failed.note.value().anchor, F::weit);
     EXPECT_TRUE(failed.writes.empty());
     EXPECT_EQ(session.marks().all().size(), 3U);  // weit, Tt1, jiutiji
 
