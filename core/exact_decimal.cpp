@@ -7,7 +7,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <ranges>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -71,9 +70,11 @@ public:
     std::uint32_t divide(std::uint32_t divisor)
     {
         std::uint64_t remainder = 0;
-        for (std::uint32_t& limb : std::views::reverse(m_limbs)) {
-            const std::uint64_t current = (remainder << 32U) | limb;
-            limb = static_cast<std::uint32_t>(current / divisor);
+        // Most significant limb first; reverse iterators, since clazy's older
+        // Clang cannot read libstdc++ 12's views.
+        for (auto limb = m_limbs.rbegin(); limb != m_limbs.rend(); ++limb) {
+            const std::uint64_t current = (remainder << 32U) | *limb;
+            *limb = static_cast<std::uint32_t>(current / divisor);
             remainder = current % divisor;
         }
         trim();
@@ -266,7 +267,7 @@ std::to_chars_result doubleToFixed(char* first, char* last, double value, int de
     }
     while (digits.size() < static_cast<std::size_t>(decimals) + 1)
         digits.push_back('0');
-    std::ranges::reverse(digits);
+    std::reverse(digits.begin(), digits.end());
 
     const std::size_t needed =
         (std::signbit(value) ? 1 : 0) + digits.size() + (decimals > 0 ? 1 : 0);
