@@ -145,7 +145,8 @@ TEST_P(MarkNotes, MarkTheFieldsAndWordTheNote)
     for (const Mark& mark : marks.all()) {
         marked.emplace_back(mark.field, mark.kind);
         EXPECT_EQ(mark.owner, c.calculation);
-        EXPECT_TRUE(mark.kind == K::Stale ? mark.message == kStale : mark.message == note.value().text);
+        EXPECT_TRUE(mark.kind == K::Stale ? mark.message == kStale
+                                          : mark.message == note.value().text);
     }
     std::ranges::sort(marked);
     auto expected = c.marks;
