@@ -3,7 +3,6 @@
 
 #include "core/gravity_table.h"
 
-#include <algorithm>
 #include <string>
 
 namespace mostaric {
@@ -73,11 +72,13 @@ constexpr std::array<GravityRow, 56> kGravityTable = {{
 FieldUpdate chooseGravity(std::string_view gravity)
 {
     FieldUpdate update;
-    const auto row = std::ranges::find(kGravityTable, gravity, &GravityRow::gravity);
-    if (row != kGravityTable.end()) {
-        update.writes = {{Field::T1, std::string(row->alcohol)},
-                         {Field::Tt2, std::string(row->alcohol)},
-                         {Field::tangdu, std::string(row->brix)}};
+    for (const GravityRow& row : kGravityTable) {
+        if (row.gravity == gravity) {
+            update.writes = {{Field::T1, std::string(row.alcohol)},
+                             {Field::Tt2, std::string(row.alcohol)},
+                             {Field::tangdu, std::string(row.brix)}};
+            break;
+        }
     }
     return update;
 }

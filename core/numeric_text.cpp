@@ -45,12 +45,13 @@ int decimalsOf(FixedPattern pattern) { return pattern == FixedPattern::ThreeDeci
 
 // The standard library's conversions where it has them (and they fit);
 // the core's own, which give the same results, where not.
-std::from_chars_result readDouble(const char* first, const char* last, double& value)
+std::from_chars_result readDouble(std::string_view text, double& value)
 {
+    const char* const last = text.data() + text.size();
 #if defined(__cpp_lib_to_chars)
-    return std::from_chars(first, last, value);
+    return std::from_chars(text.data(), last, value);
 #else
-    return decimalToDouble(first, last, value);
+    return decimalToDouble(text.data(), last, value);
 #endif
 }
 
@@ -76,7 +77,7 @@ std::optional<double> readNumber(std::string_view text)
         return std::nullopt;
     const char* const end = text.data() + text.size();
     double value = 0.0;
-    const auto [ptr, ec] = readDouble(text.data(), end, value);
+    const auto [ptr, ec] = readDouble(text, value);
     if (ec == std::errc::result_out_of_range) {
         // Too small to tell from zero is still a number; too large is not.
         if (hasNonZeroIntegerPart(text))

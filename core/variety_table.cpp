@@ -3,7 +3,6 @@
 
 #include "core/variety_table.h"
 
-#include <algorithm>
 #include <string>
 
 namespace mostaric {
@@ -31,9 +30,12 @@ constexpr std::array<std::string_view, 9> kVarietyListOrder = {
 FieldUpdate chooseVariety(std::string_view name)
 {
     FieldUpdate update;
-    const auto row = std::ranges::find(kVarietyTable, name, &VarietyRow::name);
-    if (row != kVarietyTable.end())
-        update.writes = {{Field::sd, std::string(row->juiceYield)}};
+    for (const VarietyRow& row : kVarietyTable) {
+        if (row.name == name) {
+            update.writes = {{Field::sd, std::string(row.juiceYield)}};
+            break;
+        }
+    }
     return update;
 }
 

@@ -134,7 +134,7 @@ TEST(DecimalToDoubleRandom, HalfwayBetweenNeighboursRoundsToEven)
 {
     std::mt19937_64 random(18);
     for (int round = 0; round < 3000; ++round) {
-        const double below = std::bit_cast<double>(random() % 0x7fe0000000000000ULL);
+        const auto below = std::bit_cast<double>(random() % 0x7fe0000000000000ULL);
         std::string text = halfwayText(below);
         expectSameRead(text);
         expectSameRead(text + "1");  // just above halfway
@@ -192,7 +192,7 @@ TEST(DoubleToFixedRandom, SeededValuesOfEveryMagnitudeAndTies)
 {
     std::mt19937_64 random(7);
     for (int round = 0; round < 20000; ++round) {
-        const double any = std::bit_cast<double>(random() % 0x7ff0000000000000ULL);
+        const auto any = std::bit_cast<double>(random() % 0x7ff0000000000000ULL);
         const double ordinary = std::ldexp(static_cast<double>(random() % (1ULL << 53U)),
                                            static_cast<int>(random() % 80) - 70);
         const double tie = static_cast<double>(random() % 100000) / 16;  // often k + 0.xxx5
