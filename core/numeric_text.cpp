@@ -47,11 +47,10 @@ int decimalsOf(FixedPattern pattern) { return pattern == FixedPattern::ThreeDeci
 // the core's own, which give the same results, where not.
 std::from_chars_result readDouble(std::string_view text, double& value)
 {
-    const char* const last = text.data() + text.size();
 #if defined(__cpp_lib_to_chars)
-    return std::from_chars(text.data(), last, value);
+    return std::from_chars(text.data(), text.data() + text.size(), value);
 #else
-    return decimalToDouble(text.data(), last, value);
+    return decimalToDouble(text.data(), text.data() + text.size(), value);
 #endif
 }
 
