@@ -62,10 +62,7 @@ if(CMAKE_VERSION VERSION_LESS 3.28)
   message(FATAL_ERROR "The Windows tree needs CMake 3.28 or later, as the newest Debian has")
 endif()
 
-# Each function and datum in a section of its own, so that the link drops
-# whatever nothing calls, in our code and in the static Qt alike.
-add_link_options(-static $<$<CONFIG:Release>:-s> LINKER:--gc-sections)
-add_compile_options(-ffunction-sections -fdata-sections)
+add_link_options(-static $<$<CONFIG:Release>:-s>)
 # Small, as Qt for Windows is built: nothing here gains from -O3.
 string(REPLACE "-O3" "-Os" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
 # A false alarm of MinGW's GCC on std::string copies (GCC bug 105329).
