@@ -23,8 +23,6 @@ set(QT_BUILD_TESTS OFF CACHE BOOL "")
 set(QT_BUILD_BENCHMARKS OFF CACHE BOOL "")
 # Qt's bill of materials: nothing ships it.
 set(QT_GENERATE_SBOM OFF CACHE BOOL "")
-# Compiled in batches of 32 sources, which halves the build on two cores.
-set(QT_UNITY_BUILD ON CACHE BOOL "")
 # -Os; Qt's gc_binaries already drops at link time what nothing calls.
 set(FEATURE_optimize_size ON CACHE BOOL "")
 
