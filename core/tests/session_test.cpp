@@ -20,9 +20,8 @@ namespace {
 
 using F = Field;
 
-Session typedTypicalBatch()
+void typeTypicalBatch(Session& session)
 {
-    Session session;
     session.startUp();
     for (const auto& [field, text] : test::kTypicalBatchEntries) {
         if (fieldKind(field) == FieldKind::List)
@@ -30,6 +29,12 @@ Session typedTypicalBatch()
         else
             session.edit(field, std::string(text));
     }
+}
+
+Session typedTypicalBatch()
+{
+    Session session;
+    typeTypicalBatch(session);
     return session;
 }
 
@@ -94,13 +99,7 @@ TEST(Session, TheListenerHearsEachChangeOfTheMarks)
     Session session([&heard](Field field, const Mark* mark) {
         heard.emplace_back(field, mark != nullptr ? std::optional(mark->kind) : std::nullopt);
     });
-    session.startUp();
-    for (const auto& [field, text] : test::kTypicalBatchEntries) {
-        if (fieldKind(field) == FieldKind::List)
-            session.choose(field, text);
-        else
-            session.edit(field, std::string(text));
-    }
+    typeTypicalBatch(session);
     session.calculate(Calculation::Sugar);
     EXPECT_TRUE(heard.empty());
 
