@@ -70,11 +70,11 @@ public:
     std::uint32_t divide(std::uint32_t divisor)
     {
         std::uint64_t remainder = 0;
-        // Most significant limb first; reverse iterators, since clazy's older
-        // Clang cannot read libstdc++ 12's views.
-        for (auto limb = m_limbs.rbegin(); limb != m_limbs.rend(); ++limb) {
-            const std::uint64_t current = (remainder << 32U) | *limb;
-            *limb = static_cast<std::uint32_t>(current / divisor);
+        // Most significant limb first, by index: clazy's older Clang cannot
+        // read libstdc++ 12's reversed views.
+        for (std::size_t at = m_limbs.size(); at-- > 0;) {
+            const std::uint64_t current = (remainder << 32U) | m_limbs[at];
+            m_limbs[at] = static_cast<std::uint32_t>(current / divisor);
             remainder = current % divisor;
         }
         trim();
