@@ -7,6 +7,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -179,7 +180,8 @@ double roundQuotient(BigNumber numerator, BigNumber denominator)
     }
     const bool sticky = !numerator.isZero();
 
-    const auto length = static_cast<int>(std::bit_width(quotient));
+    // countl_zero is int in every library; bit_width's type changed between them
+    const int length = std::numeric_limits<std::uint64_t>::digits - std::countl_zero(quotient);
     const long leading = length - 1 - scale;  // the exponent of the leading bit
     long kept = kMantissaBits;
     if (leading < kMinExponent)
