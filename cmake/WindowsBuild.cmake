@@ -29,6 +29,10 @@ function(mostaric_run_tests_in_wine)
            COMMAND bash ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/wine_prefix.sh ${prefix} --remove)
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine)
   set_tests_properties(wine_prefix_end PROPERTIES FIXTURES_CLEANUP wine)
+  # Wine turns Unix paths and X window titles into text through the locale:
+  # without a UTF-8 one it can open no Chinese path and names no window.
+  set(locale LC_ALL=C.UTF-8)
+  set_tests_properties(wine_prefix wine_prefix_end PROPERTIES ENVIRONMENT ${locale})
   # The button's centre and the window's size, in the form's pixels.
   file(READ ${PROJECT_SOURCE_DIR}/ui/main_window.ui form)
   string(REGEX MATCH "<width>([0-9]+)</width>[^<]*<height>([0-9]+)</height>" _ "${form}")
@@ -48,7 +52,7 @@ function(mostaric_run_tests_in_wine)
     if(tests)
       set_property(TEST ${tests} DIRECTORY ${dir} APPEND PROPERTY FIXTURES_REQUIRED wine)
       set_property(TEST ${tests} DIRECTORY ${dir} APPEND PROPERTY ENVIRONMENT
-        WINEPREFIX=${prefix} MOSTARIC_WINE_TEMPLATE_PREFIX=${prefix}
+        ${locale} WINEPREFIX=${prefix} MOSTARIC_WINE_TEMPLATE_PREFIX=${prefix}
         "MOSTARIC_EXIT_BUTTON=${x} ${y} ${window}")
     endif()
   endwhile()
