@@ -9,12 +9,15 @@ cd "$(dirname "$0")"
 source scripts/lib/setup.sh
 source scripts/lib/windows.sh
 
-mostaric_install_packages "${MOSTARIC_TEST_PACKAGES[@]}"
+# shellcheck disable=SC2046 # a list of package names
+mostaric_install_packages $(mostaric_test_machine_packages)
+mostaric_start_windows_preparation
 
 for preset in ci asan fuzz web; do
   cmake --workflow --preset "$preset"
 done
 mostaric_is_newest_debian ||
   mostaric_in_newest_root 'cmake --workflow --preset ci-newest-root && cmake --workflow --preset web-newest-root'
+mostaric_finish_windows_preparation
 mostaric_test_windows
 bash scripts/check_reproducible.sh
