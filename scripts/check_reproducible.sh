@@ -7,13 +7,21 @@
 # commit's files and gives the same .deb, and on an older Debian starts that
 # .deb in a root of the newest. The clones are kept in the per-machine cache,
 # so that a second run builds only what changed; without .git it releases two
-# copies of the sources and has no tarball to check.
-# Usage: scripts/check_reproducible.sh
+# copies of the sources and has no tarball to check. A commit that passed
+# with the same packages, root and Qt for Windows is not checked again.
+# Usage: scripts/check_reproducible.sh [--again]
+#   --again  check a commit that passed already
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/setup.sh
 source scripts/lib/windows.sh
 started=$SECONDS
+again=no
+case "${1:-}" in
+  --again) again=yes ;;
+  "") ;;
+  *) echo "Usage: scripts/check_reproducible.sh [--again]" >&2; exit 2 ;;
+esac
 
 mostaric_install_packages "${MOSTARIC_TEST_PACKAGES[@]}"
 commit=
@@ -29,6 +37,20 @@ mkdir -p "$cache"
 # One check at a time: the clones are shared.
 exec {lock}> "$cache.lock"
 flock "$lock"
+
+# What a release is made from, besides the commit: every package of this
+# machine and of the newest release's root, and the Qt for Windows in use.
+passed=
+if [ -n "$commit" ]; then
+  mostaric_is_newest_debian || mostaric_make_newest_root
+  passed=$cache/passed-$({ echo "$commit"; dpkg-query -W
+    [ -z "${MOSTARIC_NEWEST_ROOT:-}" ] || dpkg-query --admindir="$MOSTARIC_NEWEST_ROOT/var/lib/dpkg" -W
+    readlink "$MOSTARIC_CACHE/qt-windows/current"; } | sha256sum | cut -c1-16)
+  if [ "$again" = no ] && [ -f "$passed" ]; then
+    echo "Release check: $commit passed on $(cat "$passed") with the same packages and Qt; not made again (--again makes it)"
+    exit 0
+  fi
+fi
 
 # Brings the clone at $1 to the commit, with the last check's build trees.
 clone_at() {
@@ -86,4 +108,6 @@ if ! mostaric_is_newest_debian; then
 fi
 
 echo "Release check: $((SECONDS - started)) s, $failures failure(s)"
-[ "$failures" -eq 0 ]
+[ "$failures" -eq 0 ] || exit 1
+# Only the last commit's pass is kept.
+[ -z "$passed" ] || { rm -f "$cache"/passed-* && date -u '+%F %T UTC' > "$passed"; }
